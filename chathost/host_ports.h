@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/ports/event_pump.h"
+#include "platform/ports/host_windows.h"
+
+namespace jukett {
+
+// What the chat host helpers need of the platform: the host client's windows,
+// and the own event queue, which is pumped between the candidates of a search
+// so the player stays responsive.
+struct HostPorts {
+  HostWindows& windows;
+  EventPump& events;
+};
+
+}  // namespace jukett

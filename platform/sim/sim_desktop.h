@@ -1,0 +1,99 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ports/event_pump.h"
+#include "platform/ports/host_windows.h"
+
+namespace jukett::sim {
+
+// An in-memory desktop that answers like the Windows window manager: windows
+// with a class, a text and ordered children; menu bars with drop-downs and
+// items; text messages; and the own thread's event queue. Tests stage any
+// window tree on it and watch the messages the program sends.
+class SimDesktop : public HostWindows, public EventPump {
+ public:
+  enum class MessageKind { GetTextLength, GetText, SetText, Char };
+  struct Message {
+    MessageKind kind;
+    Window window;
+    std::string text;  // the text set, or the character delivered
+  };
+  using CharHandler = std::function<void(char)>;
+
+  // Staging. A new child goes after its older siblings in enumeration order.
+  Window AddWindow(std::string windowClass, std::string text = {}, Window parent = kNoWindow);
+  void RemoveWindow(Window window);  // with all its children
+  void OnChar(Window window, CharHandler handler);
+  // A change the window's own program makes: not a message from the player.
+  void StageText(Window window, std::string text);
+  Menu AddMenu();
+  void AppendItem(Menu menu, MenuItemId id, std::string text);
+  void AppendDropDown(Menu menu, Menu dropDown, std::string text);
+  void SetMenuBar(Window window, Menu bar);
+
+  // The own event queue.
+  void Post(std::function<void()> event);
+  int PumpCount() const { return pumps_; }
+
+  // What the program did to the windows, in order.
+  const std::vector<Message>& Messages() const { return messages_; }
+  void ForgetMessages() { messages_.clear(); }
+  std::string TextOf(Window window) const;
+  bool Exists(Window window) const { return windows_.count(window) != 0; }
+
+  // HostWindows
+  Window FindTopLevel(std::string_view windowClass) override;
+  Window FindChild(Window parent, Window after, std::string_view windowClass) override;
+  std::string ClassName(Window window, int capacity) override;
+  int CaptionLength(Window window) override;
+  std::string Caption(Window window, int capacity) override;
+  int TextLength(Window window) override;
+  std::string Text(Window window, int capacity) override;
+  void SetText(Window window, std::string_view text) override;
+  void DeliverChar(Window window, char character) override;
+  Menu MenuBar(Window window) override;
+  int MenuItemCount(Menu menu) override;
+  Menu SubMenu(Menu menu, int position) override;
+  MenuItemId ItemId(Menu menu, int position) override;
+  std::string ItemText(Menu menu, MenuItemId id, int capacity) override;
+
+  // EventPump
+  void ProcessPendingEvents() override;
+
+ private:
+  struct WindowState {
+    std::string windowClass;
+    std::string text;
+    Window parent = kNoWindow;
+    Menu menuBar = kNoMenu;
+    CharHandler onChar;
+  };
+  struct MenuItem {
+    MenuItemId id = 0;
+    std::string text;
+    Menu dropDown = kNoMenu;
+  };
+
+  Window FindAmong(Window parent, Window after, std::string_view windowClass) const;
+  const MenuItem* FindItemById(Menu menu, MenuItemId id) const;
+  WindowState* Find(Window window);
+  const WindowState* Find(Window window) const;
+
+  std::map<Window, WindowState> windows_;
+  std::vector<Window> creationOrder_;
+  std::map<Menu, std::vector<MenuItem>> menus_;
+  std::deque<std::function<void()>> events_;
+  std::vector<Message> messages_;
+  // Windows and menus get numbers from separate ranges, so a handle of the
+  // wrong kind never names anything.
+  Window nextWindow_ = 0x10010;
+  Menu nextMenu_ = 0x70010;
+  int pumps_ = 0;
+};
+
+}  // namespace jukett::sim

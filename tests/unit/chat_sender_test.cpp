@@ -1,0 +1,137 @@
+#include "chathost/chat_sender.h"
+
+#include <gmock/gmock.h>
+
+#include "chathost/host_classes.h"
+#include "host_fixture.h"
+
+namespace jukett::sim {
+namespace {
+
+using Kind = SimDesktop::MessageKind;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// The messages the player sent, as "kind window text" lines for readable failures.
+std::vector<std::string> Trace(const SimDesktop& desktop, Window input, Window second = 0) {
+  std::vector<std::string> lines;
+  for (const auto& message : desktop.Messages()) {
+    const std::string target = message.window == input    ? "input"
+                               : message.window == second ? "second"
+                                                          : "other";
+    switch (message.kind) {
+      case Kind::GetTextLength: lines.push_back("length? " + target); break;
+      case Kind::GetText: lines.push_back("text? " + target); break;
+      case Kind::SetText: lines.push_back("set " + target + " [" + message.text + "]"); break;
+      case Kind::Char:
+        lines.push_back("char " + target + (message.text == "\r" ? " CR" : " ?"));
+        break;
+    }
+  }
+  return lines;
+}
+
+class ChatSending : public HostTest {
+ protected:
+  Window room = client.AddChatRoom();
+  Window input = client.ChatInput(room);
+};
+
+TEST_F(ChatSending, PostsIntoAnEmptyInputInTheHostsOrder) {
+  SendChat(host, "hello room");
+  EXPECT_THAT(Trace(desktop, input),
+              ElementsAre("length? input", "set input []", "set input [hello room]", "char input CR"));
+  ASSERT_EQ(client.Posted().size(), 1u);
+  EXPECT_EQ(client.Posted()[0].room, room);
+  EXPECT_EQ(client.Posted()[0].text, "hello room");
+}
+
+TEST_F(ChatSending, PassesTheLineThroughUnchanged) {
+  const std::string line = "<b>\xC2\xBB</b> a&b <i>\xE2\x99\xAA</i>";
+  SendChat(host, line);
+  ASSERT_EQ(client.Posted().size(), 1u);
+  EXPECT_EQ(client.Posted()[0].text, line);
+}
+
+TEST_F(ChatSending, PutsTheInputMarkerTextBackWithoutTheMarker) {
+  struct Case {
+    std::string before;
+    std::string after;
+  };
+  for (const Case& c : std::vector<Case>{{"Chat Input", ""},
+                                         {"word Chat Input", "word "},
+                                         {"chat input then Chat Input", " then Chat Input"}}) {
+    desktop.StageText(input, c.before);
+    desktop.ForgetMessages();
+    SendChat(host, "line");
+    EXPECT_EQ(desktop.TextOf(input), c.after) << c.before;
+    EXPECT_THAT(Trace(desktop, input),
+                ElementsAre("length? input", "text? input", "set input []", "set input [line]",
+                            "char input CR", "set input []", "set input [" + c.after + "]"))
+        << c.before;
+  }
+}
+
+TEST_F(ChatSending, KeepsTheUsersUnsentTextWhenThereIsNoMarker) {
+  for (const std::string typed : {"half a sentence", "chat input"}) {
+    desktop.StageText(input, typed);
+    SendChat(host, "line");
+    EXPECT_EQ(desktop.TextOf(input), typed);
+    EXPECT_EQ(client.Posted().back().text, "line");
+  }
+}
+
+TEST_F(ChatSending, WithVersionFiveClearsTheSecondInputButWritesTheFirst) {
+  client.AddMenuItem("&What's New in AOL 5.0");
+  desktop.RemoveWindow(room);
+  room = client.AddChatRoom(2);
+  input = client.ChatInput(room, 0);
+  const Window second = client.ChatInput(room, 1);
+  desktop.StageText(input, "Chat Input");
+  desktop.StageText(second, "draft");
+
+  SendChat(host, "line");
+
+  EXPECT_THAT(Trace(desktop, input, second),
+              ElementsAre("length? input", "text? input", "set second []", "set input [line]",
+                          "char input CR", "set second []", "set input []"));
+  EXPECT_EQ(client.Posted().back().text, "line");
+}
+
+TEST_F(ChatSending, SendsNothingToARoomWithoutAnInput) {
+  desktop.RemoveWindow(input);
+  SendChat(host, "line");
+  EXPECT_THAT(desktop.Messages(), IsEmpty());
+}
+
+TEST_F(ChatSending, GoesOnQuietlyWhenTheRoomClosesMidway) {
+  desktop.StageText(input, "draft");
+  desktop.OnChar(input, [&](char) { desktop.RemoveWindow(room); });
+  SendChat(host, "line");
+  EXPECT_FALSE(desktop.Exists(input));
+  EXPECT_TRUE(client.Posted().empty());
+}
+
+TEST_F(ChatSending, FindsTheRoomAfreshForEveryLine) {
+  SendChat(host, "one");
+  desktop.RemoveWindow(room);
+  const Window next = client.AddChatRoom();
+  SendChat(host, "two");
+  ASSERT_EQ(client.Posted().size(), 2u);
+  EXPECT_EQ(client.Posted()[1].room, next);
+}
+
+using ChatSendingWithoutHost = NoHostTest;
+
+TEST_F(ChatSendingWithoutHost, DropsTheLineQuietly) {
+  SendChat(host, "line");
+  EXPECT_THAT(desktop.Messages(), IsEmpty());
+
+  SimHostClient client{desktop};
+  client.AddWelcome("Welcome, kelvor!");
+  SendChat(host, "line");
+  EXPECT_THAT(desktop.Messages(), IsEmpty());
+}
+
+}  // namespace
+}  // namespace jukett::sim
