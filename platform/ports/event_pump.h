@@ -8,6 +8,9 @@ class EventPump {
  public:
   virtual ~EventPump() = default;
   virtual void ProcessPendingEvents() = 0;
+  // Blocks until an event is pending or `maxSeconds` have passed, whichever
+  // comes first; dispatches nothing.
+  virtual void WaitForEvents(double maxSeconds) = 0;
 };
 
 }  // namespace jukett

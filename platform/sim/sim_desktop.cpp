@@ -68,7 +68,11 @@ void SimDesktop::SetMenuBar(Window window, Menu bar) {
   if (auto* state = Find(window)) state->menuBar = bar;
 }
 
-void SimDesktop::Post(std::function<void()> event) { events_.push_back(std::move(event)); }
+void SimDesktop::Post(std::function<void()> event) { PostAt(now_, std::move(event)); }
+
+void SimDesktop::PostAt(double seconds, std::function<void()> event) {
+  events_.emplace(seconds, std::move(event));
+}
 
 std::string SimDesktop::TextOf(Window window) const {
   const auto* state = Find(window);
@@ -139,6 +143,7 @@ void SimDesktop::DeliverChar(Window window, char character) {
 }
 
 Menu SimDesktop::MenuBar(Window window) {
+  messages_.push_back({MessageKind::ReadMenuBar, window, {}});
   const auto* state = Find(window);
   return state ? state->menuBar : kNoMenu;
 }
@@ -185,11 +190,22 @@ std::string SimDesktop::ItemText(Menu menu, MenuItemId id, int capacity) {
 
 void SimDesktop::ProcessPendingEvents() {
   ++pumps_;
-  while (!events_.empty()) {
-    auto event = std::move(events_.front());
-    events_.pop_front();
+  while (!events_.empty() && events_.begin()->first <= now_) {
+    auto event = std::move(events_.begin()->second);
+    events_.erase(events_.begin());
     event();
   }
+}
+
+void SimDesktop::WaitForEvents(double maxSeconds) {
+  const double until = now_ + maxSeconds;
+  if (!events_.empty() && events_.begin()->first <= now_) return;
+  now_ = events_.empty() ? until : std::min(until, events_.begin()->first);
+}
+
+double SimDesktop::MonotonicSeconds() {
+  ++clockReads_;
+  return now_;
 }
 
 SimDesktop::WindowState* SimDesktop::Find(Window window) {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "platform/ports/clock.h"
 #include "platform/ports/event_pump.h"
 #include "platform/ports/host_windows.h"
 
@@ -13,11 +13,12 @@ namespace jukett::sim {
 
 // An in-memory desktop that answers like the Windows window manager: windows
 // with a class, a text and ordered children; menu bars with drop-downs and
-// items; text messages; and the own thread's event queue. Tests stage any
-// window tree on it and watch the messages the program sends.
-class SimDesktop : public HostWindows, public EventPump {
+// items; text messages; the own thread's event queue; and a clock that moves
+// only when the program waits or a test says so. Tests stage any window tree
+// on it, place events at chosen moments, and watch what the program sends.
+class SimDesktop : public HostWindows, public EventPump, public Clock {
  public:
-  enum class MessageKind { GetTextLength, GetText, SetText, Char };
+  enum class MessageKind { GetTextLength, GetText, SetText, Char, ReadMenuBar };
   struct Message {
     MessageKind kind;
     Window window;
@@ -36,9 +37,16 @@ class SimDesktop : public HostWindows, public EventPump {
   void AppendDropDown(Menu menu, Menu dropDown, std::string text);
   void SetMenuBar(Window window, Menu bar);
 
-  // The own event queue.
+  // The own event queue: events pending now, or from a moment on.
   void Post(std::function<void()> event);
+  void PostAt(double seconds, std::function<void()> event);
   int PumpCount() const { return pumps_; }
+  int ClockReads() const { return clockReads_; }
+
+  // The clock: it starts wherever a test sets it.
+  void SetClock(double seconds) { now_ = seconds; }
+  void Advance(double seconds) { now_ += seconds; }
+  double Now() const { return now_; }
 
   // What the program did to the windows, in order.
   const std::vector<Message>& Messages() const { return messages_; }
@@ -64,6 +72,10 @@ class SimDesktop : public HostWindows, public EventPump {
 
   // EventPump
   void ProcessPendingEvents() override;
+  void WaitForEvents(double maxSeconds) override;
+
+  // Clock
+  double MonotonicSeconds() override;
 
  private:
   struct WindowState {
@@ -87,13 +99,16 @@ class SimDesktop : public HostWindows, public EventPump {
   std::map<Window, WindowState> windows_;
   std::vector<Window> creationOrder_;
   std::map<Menu, std::vector<MenuItem>> menus_;
-  std::deque<std::function<void()>> events_;
+  // By the moment they become pending; equal moments keep their posting order.
+  std::multimap<double, std::function<void()>> events_;
   std::vector<Message> messages_;
   // Windows and menus get numbers from separate ranges, so a handle of the
   // wrong kind never names anything.
   Window nextWindow_ = 0x10010;
   Menu nextMenu_ = 0x70010;
   int pumps_ = 0;
+  int clockReads_ = 0;
+  double now_ = 0.0;
 };
 
 }  // namespace jukett::sim

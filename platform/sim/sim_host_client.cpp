@@ -54,7 +54,7 @@ void SimHostClient::MakePostOnEnter(Window room, Window input) {
     if (character != '\r') return;
     std::string line = desktop_.TextOf(input);
     if (line.empty()) return;
-    posted_.push_back({room, std::move(line)});
+    posted_.push_back({room, std::move(line), desktop_.Now()});
     desktop_.StageText(input, {});
   });
 }

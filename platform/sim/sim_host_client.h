@@ -36,6 +36,7 @@ class SimHostClient {
   struct PostedLine {
     Window room;
     std::string text;
+    double at;  // the desktop's clock
   };
   const std::vector<PostedLine>& Posted() const { return posted_; }
 

@@ -8,6 +8,17 @@
 
 namespace jukett::sim {
 
+// Whether the program wrote or typed anything into any window.
+inline bool SentAnything(const SimDesktop& desktop) {
+  for (const auto& message : desktop.Messages()) {
+    if (message.kind == SimDesktop::MessageKind::SetText ||
+        message.kind == SimDesktop::MessageKind::Char) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // A simulated desktop with the chat client running on it.
 class HostTest : public ::testing::Test {
  protected:

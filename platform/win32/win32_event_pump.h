@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/ports/event_pump.h"
+
+namespace jukett::win32 {
+
+// The own thread's window messages.
+class Win32EventPump : public EventPump {
+ public:
+  void ProcessPendingEvents() override;
+  void WaitForEvents(double maxSeconds) override;
+};
+
+}  // namespace jukett::win32

@@ -1,0 +1,121 @@
+#include "platform/win32/win32_host_windows.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/win32/ansi_text.h"
+
+namespace jukett::win32 {
+namespace {
+
+// Long enough for any responsive client, short enough that a hung one costs
+// the player a moment, not its life. Windows gives up at once on a window it
+// already knows to be hung.
+constexpr UINT kReplyTimeoutMs = 2000;
+
+HWND AsHwnd(Window window) { return reinterpret_cast<HWND>(window); }
+HMENU AsHmenu(Menu menu) { return reinterpret_cast<HMENU>(menu); }
+Window AsWindow(HWND hwnd) { return reinterpret_cast<Window>(hwnd); }
+Menu AsMenu(HMENU hmenu) { return reinterpret_cast<Menu>(hmenu); }
+
+LRESULT SendBounded(Window window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (window == kNoWindow) return 0;
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(AsHwnd(window), message, wParam, lParam,
+                           SMTO_NORMAL | SMTO_ABORTIFHUNG, kReplyTimeoutMs, &result)) {
+    return 0;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+// What a platform call wrote into a buffer of `capacity` bytes, as UTF-8.
+template <typename Fill>
+std::string ReadAnsi(int capacity, Fill fill) {
+  if (capacity <= 0) return {};
+  std::string buffer(static_cast<std::size_t>(capacity), '\0');
+  const int written = fill(buffer.data(), capacity);
+  if (written <= 0) return {};
+  buffer.resize(static_cast<std::size_t>(std::min(written, capacity - 1)));
+  return AnsiToUtf8(buffer);
+}
+
+}  // namespace
+
+Window Win32HostWindows::FindTopLevel(std::string_view windowClass) {
+  return AsWindow(FindWindowA(std::string(windowClass).c_str(), nullptr));
+}
+
+Window Win32HostWindows::FindChild(Window parent, Window after, std::string_view windowClass) {
+  // A parent of 0 would search the top-level windows instead.
+  if (parent == kNoWindow) return kNoWindow;
+  return AsWindow(
+      FindWindowExA(AsHwnd(parent), AsHwnd(after), std::string(windowClass).c_str(), nullptr));
+}
+
+std::string Win32HostWindows::ClassName(Window window, int capacity) {
+  if (window == kNoWindow) return {};
+  return ReadAnsi(capacity,
+                  [&](char* buffer, int size) { return GetClassNameA(AsHwnd(window), buffer, size); });
+}
+
+int Win32HostWindows::CaptionLength(Window window) {
+  if (window == kNoWindow) return 0;
+  return GetWindowTextLengthA(AsHwnd(window));
+}
+
+std::string Win32HostWindows::Caption(Window window, int capacity) {
+  if (window == kNoWindow) return {};
+  return ReadAnsi(capacity, [&](char* buffer, int size) {
+    return GetWindowTextA(AsHwnd(window), buffer, size);
+  });
+}
+
+int Win32HostWindows::TextLength(Window window) {
+  return static_cast<int>(SendBounded(window, WM_GETTEXTLENGTH, 0, 0));
+}
+
+std::string Win32HostWindows::Text(Window window, int capacity) {
+  return ReadAnsi(capacity, [&](char* buffer, int size) {
+    return static_cast<int>(SendBounded(window, WM_GETTEXT, static_cast<WPARAM>(size),
+                                        reinterpret_cast<LPARAM>(buffer)));
+  });
+}
+
+void Win32HostWindows::SetText(Window window, std::string_view text) {
+  const std::string ansi = Utf8ToAnsi(text);
+  SendBounded(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi.c_str()));
+}
+
+void Win32HostWindows::DeliverChar(Window window, char character) {
+  SendBounded(window, WM_CHAR, static_cast<unsigned char>(character), 0);
+}
+
+Menu Win32HostWindows::MenuBar(Window window) {
+  if (window == kNoWindow) return kNoMenu;
+  return AsMenu(GetMenu(AsHwnd(window)));
+}
+
+int Win32HostWindows::MenuItemCount(Menu menu) {
+  if (menu == kNoMenu) return -1;
+  return GetMenuItemCount(AsHmenu(menu));
+}
+
+Menu Win32HostWindows::SubMenu(Menu menu, int position) {
+  if (menu == kNoMenu) return kNoMenu;
+  return AsMenu(GetSubMenu(AsHmenu(menu), position));
+}
+
+MenuItemId Win32HostWindows::ItemId(Menu menu, int position) {
+  return GetMenuItemID(AsHmenu(menu), position);
+}
+
+std::string Win32HostWindows::ItemText(Menu menu, MenuItemId id, int capacity) {
+  if (menu == kNoMenu) return {};
+  return ReadAnsi(capacity, [&](char* buffer, int size) {
+    return GetMenuStringA(AsHmenu(menu), id, buffer, size, MF_BYCOMMAND);
+  });
+}
+
+}  // namespace jukett::win32

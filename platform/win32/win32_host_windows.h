@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/ports/host_windows.h"
+
+namespace jukett::win32 {
+
+// The chat client's windows and menus through user32. Every message to the
+// client waits a bounded time, so a hung client cannot freeze the player.
+class Win32HostWindows : public HostWindows {
+ public:
+  Window FindTopLevel(std::string_view windowClass) override;
+  Window FindChild(Window parent, Window after, std::string_view windowClass) override;
+  std::string ClassName(Window window, int capacity) override;
+  int CaptionLength(Window window) override;
+  std::string Caption(Window window, int capacity) override;
+  int TextLength(Window window) override;
+  std::string Text(Window window, int capacity) override;
+  void SetText(Window window, std::string_view text) override;
+  void DeliverChar(Window window, char character) override;
+  Menu MenuBar(Window window) override;
+  int MenuItemCount(Menu menu) override;
+  Menu SubMenu(Menu menu, int position) override;
+  MenuItemId ItemId(Menu menu, int position) override;
+  std::string ItemText(Menu menu, MenuItemId id, int capacity) override;
+};
+
+}  // namespace jukett::win32

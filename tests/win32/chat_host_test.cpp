@@ -1,0 +1,184 @@
+// The chat sender and host identity driving the real user32 adapters against
+// the stand-in host, in its own process where Wine allows it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+
+#include "chathost/chat_room.h"
+#include "chathost/chat_sender.h"
+#include "chathost/host_classes.h"
+#include "chathost/host_identity.h"
+#include "chathost/window_text.h"
+#include "platform/win32/ansi_text.h"
+#include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_host_windows.h"
+#include "standin_host.h"
+#include "standin_options.h"
+#include "standin_process.h"
+
+namespace jukett::testing {
+namespace {
+
+namespace classes = host_classes;
+using standin::ParseStandinOptions;
+using standin::StandinHost;
+
+// An announcement as the player puts it together, in UTF-8, and the bytes the
+// room must log for it: "»" as the single byte 0xBB.
+const std::string kAnnouncement =
+    "<font face=Arial color=#000000><b>\xC2\xBB</b> <b><font color=#BBBBBB>juKett ZRV</b>"
+    "<font color=#000000> by kelvor <b>\xC2\xBB</b> [<b><font color=#BBBBBB>on</b>"
+    "<font color=#000000>]";
+const std::string kLoggedAnnouncement =
+    "<font face=Arial color=#000000><b>\xBB</b> <b><font color=#BBBBBB>juKett ZRV</b>"
+    "<font color=#000000> by kelvor <b>\xBB</b> [<b><font color=#BBBBBB>on</b>"
+    "<font color=#000000>]\n";
+
+class ChatHost : public ::testing::Test {
+ protected:
+  Window FirstInput() {
+    return FindChatInput(windows, FindChatRoom(host));
+  }
+
+  win32::Win32HostWindows windows;
+  win32::Win32EventPump events;
+  HostPorts host{windows, events};
+};
+
+TEST_F(ChatHost, AnnouncementLandsInTheRoomByteExact) {
+  StandinProcess standin({L"--children", L"welcome,room"});
+  ASSERT_TRUE(standin.Ready());
+  const Window room = FindChatRoom(host);
+  ASSERT_NE(room, kNoWindow);
+
+  SendChat(host, kAnnouncement);
+
+  EXPECT_EQ(standin.Log(), kLoggedAnnouncement);
+  EXPECT_EQ(ReadWindowText(windows, FirstInput()), "");
+  const Window transcript = windows.FindChild(room, kNoWindow, classes::kTranscript);
+  EXPECT_NE(ReadWindowText(windows, transcript).find(kAnnouncement), std::string::npos);
+}
+
+TEST_F(ChatHost, ReachesARoomBehindOtherWindows) {
+  StandinProcess standin({L"--children", L"other,welcome,room"});
+  ASSERT_TRUE(standin.Ready());
+  SendChat(host, "behind");
+  EXPECT_EQ(standin.Log(), "behind\n");
+}
+
+TEST_F(ChatHost, NothingLandsWithoutARoomOrAnInput) {
+  for (const wchar_t* children : {L"welcome,other", L"noinput,room", L"partial,room", L"welcome"}) {
+    StandinProcess standin({L"--children", children});
+    ASSERT_TRUE(standin.Ready());
+    SendChat(host, kAnnouncement);
+    EXPECT_EQ(standin.Log(), "") << "children: " << win32::WideToUtf8(children);
+  }
+}
+
+TEST_F(ChatHost, WithoutAClientNothingIsSentAndTheAnswersAreNeutral) {
+  ASSERT_EQ(windows.FindTopLevel(classes::kFrame), kNoWindow);
+  SendChat(host, kAnnouncement);
+  EXPECT_EQ(HostScreenName(host), "None");
+  EXPECT_EQ(HostVersion(windows), "9");
+}
+
+TEST_F(ChatHost, UnsentTextGoesBackIntoTheInput) {
+  struct Case {
+    const wchar_t* typed;
+    std::string left;
+  };
+  for (const Case& c : {Case{L"hi Chat Input", "hi "}, Case{L"Chat Input", ""},
+                        Case{L"half a sentence", "half a sentence"}}) {
+    StandinProcess standin({L"--input-text", c.typed});
+    ASSERT_TRUE(standin.Ready());
+    SendChat(host, "line");
+    EXPECT_EQ(standin.Log(), "line\n");
+    EXPECT_EQ(ReadWindowText(windows, FirstInput()), c.left);
+  }
+}
+
+TEST_F(ChatHost, ScreenNameFromTheWelcomeCaption) {
+  struct Case {
+    std::vector<std::wstring> options;
+    std::string name;
+  };
+  const Case cases[] = {
+      {{L"--screen-name", L"dj kelvor"}, "dj kelvor"},
+      {{L"--welcome-caption", L"WELCOME, BOB!"}, "BOB"},
+      {{L"--children", L"room,other,welcome", L"--screen-name", L"kelvor"}, "kelvor"},
+      {{L"--children", L"room"}, "None"},
+      {{L"--welcome-caption", L"Welcome, !"}, "None"},
+  };
+  for (const Case& c : cases) {
+    StandinProcess standin(c.options);
+    ASSERT_TRUE(standin.Ready());
+    EXPECT_EQ(HostScreenName(host), c.name);
+  }
+}
+
+TEST_F(ChatHost, HungClientDoesNotFreezeThePlayer) {
+  StandinProcess standin({L"--hang", L"60"});
+  ASSERT_TRUE(standin.Ready());
+  const auto start = std::chrono::steady_clock::now();
+  SendChat(host, kAnnouncement);
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(took, std::chrono::seconds(12));
+}
+
+// This Wine cannot read another process's menus, so the menus are read from
+// the stand-in's window tree built inside this process.
+class ChatHostInProcess : public ChatHost {
+ protected:
+  bool Start(const std::vector<std::wstring>& arguments) {
+    const auto options = ParseStandinOptions(arguments);
+    if (!options) return false;
+    standin_.emplace(*options);
+    return standin_->Create(GetModuleHandleW(nullptr));
+  }
+
+  std::optional<StandinHost> standin_;
+};
+
+TEST_F(ChatHostInProcess, VersionFromTheMenus) {
+  struct Case {
+    std::vector<std::wstring> options;
+    std::string version;
+  };
+  const Case cases[] = {
+      {{L"--version", L"4"}, "4"},
+      {{L"--version", L"6"}, "5"},
+      {{L"--version", L"5", L"--version-case", L"upper"}, "5"},
+      {{L"--version", L"7", L"--version-case", L"lower"}, "7"},
+      {{L"--version", L"8"}, "8"},
+      {{L"--version", L"none"}, "9"},
+      {{L"--menu-item", L"What's &New in AOL 7.0"}, "9"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Start(c.options));
+    EXPECT_EQ(HostVersion(windows), c.version);
+    standin_.reset();
+  }
+}
+
+TEST_F(ChatHostInProcess, VersionFiveTypesIntoTheFirstInputAndClearsTheSecond) {
+  const std::wstring log = NewScratchFolder() + L"posted.log";
+  ASSERT_TRUE(Start({L"--version", L"5", L"--inputs", L"2", L"--input-text", L"Chat Input",
+                     L"--log", log}));
+  const Window room = FindChatRoom(host);
+  const Window first = FindChatInput(windows, room);
+  const Window second = windows.FindChild(room, first, classes::kChatInput);
+  windows.SetText(second, "draft");
+
+  SendChat(host, "five");
+
+  EXPECT_EQ(ReadWindowText(windows, first), "");
+  EXPECT_EQ(ReadWindowText(windows, second), "");
+  const Window transcript = windows.FindChild(room, kNoWindow, classes::kTranscript);
+  EXPECT_NE(ReadWindowText(windows, transcript).find("five"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace jukett::testing

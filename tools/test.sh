@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what the builds need, builds all three (Linux, Windows x86_64 and
+# i686), and runs the Linux unit tests and the Windows tests under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/setup.sh
+
+mkdir -p build
+for preset in native win64 win32; do
+  echo "== build: $preset"
+  log="build/$preset.log"
+  if ! { cmake --preset "$preset" && cmake --build --preset "$preset"; } >"$log" 2>&1; then
+    cat "$log"
+    exit 1
+  fi
+done
+
+status=0
+for preset in native win64; do
+  echo "== tests: $preset"
+  ctest --preset "$preset" || status=1
+done
+exit "$status"
