@@ -11,24 +11,13 @@ namespace jukett::win32 {
 namespace {
 
 // Long enough for any responsive client, short enough that a hung one costs
-// the player a moment, not its life. Windows gives up at once on a window it
-// already knows to be hung.
-constexpr UINT kReplyTimeoutMs = 2000;
+// the player a moment, not its life.
+constexpr DWORD kReplyTimeoutMs = 2000;
 
 HWND AsHwnd(Window window) { return reinterpret_cast<HWND>(window); }
 HMENU AsHmenu(Menu menu) { return reinterpret_cast<HMENU>(menu); }
 Window AsWindow(HWND hwnd) { return reinterpret_cast<Window>(hwnd); }
 Menu AsMenu(HMENU hmenu) { return reinterpret_cast<Menu>(hmenu); }
-
-LRESULT SendBounded(Window window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (window == kNoWindow) return 0;
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutA(AsHwnd(window), message, wParam, lParam,
-                           SMTO_NORMAL | SMTO_ABORTIFHUNG, kReplyTimeoutMs, &result)) {
-    return 0;
-  }
-  return static_cast<LRESULT>(result);
-}
 
 // What a platform call wrote into a buffer of `capacity` bytes, as UTF-8.
 template <typename Fill>
@@ -42,6 +31,14 @@ std::string ReadAnsi(int capacity, Fill fill) {
 }
 
 }  // namespace
+
+Win32HostWindows::Win32HostWindows() : sender_(kReplyTimeoutMs) {}
+
+LRESULT Win32HostWindows::SendBounded(Window window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (window == kNoWindow) return 0;
+  const auto answered = sender_.Send({AsHwnd(window), message, wParam, lParam, std::nullopt, 0});
+  return answered ? answered->result : 0;
+}
 
 Window Win32HostWindows::FindTopLevel(std::string_view windowClass) {
   return AsWindow(FindWindowA(std::string(windowClass).c_str(), nullptr));
@@ -77,15 +74,19 @@ int Win32HostWindows::TextLength(Window window) {
 }
 
 std::string Win32HostWindows::Text(Window window, int capacity) {
-  return ReadAnsi(capacity, [&](char* buffer, int size) {
-    return static_cast<int>(SendBounded(window, WM_GETTEXT, static_cast<WPARAM>(size),
-                                        reinterpret_cast<LPARAM>(buffer)));
-  });
+  if (window == kNoWindow || capacity <= 0) return {};
+  const auto answered =
+      sender_.Send({AsHwnd(window), WM_GETTEXT, static_cast<WPARAM>(capacity), 0,
+                    std::string(static_cast<std::size_t>(capacity), '\0'), 0});
+  if (!answered || answered->result <= 0) return {};
+  const auto length = std::min<std::size_t>(static_cast<std::size_t>(answered->result),
+                                            static_cast<std::size_t>(capacity - 1));
+  return AnsiToUtf8(std::string_view(*answered->buffer).substr(0, length));
 }
 
 void Win32HostWindows::SetText(Window window, std::string_view text) {
-  const std::string ansi = Utf8ToAnsi(text);
-  SendBounded(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi.c_str()));
+  if (window == kNoWindow) return;
+  sender_.Send({AsHwnd(window), WM_SETTEXT, 0, 0, Utf8ToAnsi(text), 0});
 }
 
 void Win32HostWindows::DeliverChar(Window window, char character) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <windows.h>
+
 #include "platform/ports/host_windows.h"
+#include "platform/win32/bounded_send.h"
 
 namespace jukett::win32 {
 
@@ -8,6 +11,8 @@ namespace jukett::win32 {
 // client waits a bounded time, so a hung client cannot freeze the player.
 class Win32HostWindows : public HostWindows {
  public:
+  Win32HostWindows();
+
   Window FindTopLevel(std::string_view windowClass) override;
   Window FindChild(Window parent, Window after, std::string_view windowClass) override;
   std::string ClassName(Window window, int capacity) override;
@@ -22,6 +27,11 @@ class Win32HostWindows : public HostWindows {
   Menu SubMenu(Menu menu, int position) override;
   MenuItemId ItemId(Menu menu, int position) override;
   std::string ItemText(Menu menu, MenuItemId id, int capacity) override;
+
+ private:
+  LRESULT SendBounded(Window window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  BoundedSender sender_;
 };
 
 }  // namespace jukett::win32
