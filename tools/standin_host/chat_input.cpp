@@ -1,0 +1,122 @@
+#include "chat_input.h"
+
+#include <richedit.h>
+
+#include <string>
+
+#include "chathost/host_classes.h"
+#include "superclass.h"
+
+namespace jukett::standin {
+
+namespace {
+
+namespace classes = jukett::host_classes;
+
+// RichEdit20A's own procedure, which each superclass forwards to.
+WNDPROC g_rich_edit_proc = nullptr;    // for the chat input
+WNDPROC g_transcript_proc = nullptr;   // for the transcript
+
+constexpr char kLogPathProperty[] = "jukett.standin.log_path";
+
+std::wstring* LogPathOf(HWND input) {
+  return static_cast<std::wstring*>(GetPropA(input, kLogPathProperty));
+}
+
+// The input's text as the ANSI bytes another process would read back.
+std::string InputText(HWND input) {
+  const int length = GetWindowTextLengthA(input);
+  if (length <= 0) return {};
+  // The length may count characters; a double-byte code page needs up to
+  // two bytes for each.
+  std::string text(static_cast<std::size_t>(length) * 2 + 1, '\0');
+  const int copied = GetWindowTextA(input, text.data(), static_cast<int>(text.size()));
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+void AppendTranscriptLine(HWND transcript, const std::string& line) {
+  GETTEXTLENGTHEX length_query{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const LRESULT end = SendMessageA(transcript, EM_GETTEXTLENGTHEX,
+                                   reinterpret_cast<WPARAM>(&length_query), 0);
+  CHARRANGE at_end{static_cast<LONG>(end), static_cast<LONG>(end)};
+  SendMessageA(transcript, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at_end));
+  const std::string text = end > 0 ? "\r\n" + line : line;
+  SendMessageA(transcript, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageA(transcript, EM_SCROLLCARET, 0, 0);
+}
+
+// One write per line, so a reader in another process never sees half a line;
+// the file is closed at once so the line is there when the sender returns.
+bool AppendLogLine(const std::wstring& path, const std::string& line) {
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const std::string bytes = line + '\n';
+  DWORD written = 0;
+  const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
+                            &written, nullptr);
+  CloseHandle(file);
+  return ok && written == bytes.size();
+}
+
+// The input is cleared before the log line is written, so whoever sees the
+// line in the log also sees the room in its after-posting state.
+void PostInput(HWND input) {
+  const std::string line = InputText(input);
+  if (line.empty()) return;
+  HWND transcript = FindWindowExA(GetParent(input), nullptr, classes::kTranscript, nullptr);
+  if (transcript) AppendTranscriptLine(transcript, line);
+  SetWindowTextA(input, "");
+  if (const std::wstring* path = LogPathOf(input)) AppendLogLine(*path, line);
+}
+
+LRESULT CALLBACK ChatInputProc(HWND input, UINT message, WPARAM wparam,
+                               LPARAM lparam) {
+  switch (message) {
+    case WM_KEYDOWN:
+      // Enter is acted on as the character TranslateMessage makes of it;
+      // the key itself must not reach the rich edit, which could start a
+      // new paragraph.
+      if (wparam == VK_RETURN) return 0;
+      break;
+    case WM_CHAR:
+      if (wparam == '\r') {
+        PostInput(input);
+        return 0;
+      }
+      break;
+    case WM_NCDESTROY:
+      delete static_cast<std::wstring*>(RemovePropA(input, kLogPathProperty));
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcA(g_rich_edit_proc, input, message, wparam, lparam);
+}
+
+}  // namespace
+
+bool RegisterRichEditClasses(HINSTANCE instance) {
+  // Never freed: the registered classes point into the library.
+  HMODULE rich_edit = LoadLibraryA("riched20.dll");
+  if (!rich_edit) return false;
+  return RegisterSuperclass(instance, rich_edit, RICHEDIT_CLASSA, classes::kTranscript,
+                            ForwardToBase<&g_transcript_proc>, g_transcript_proc) &&
+         RegisterSuperclass(instance, rich_edit, RICHEDIT_CLASSA, classes::kChatInput,
+                            ChatInputProc, g_rich_edit_proc);
+}
+
+bool AttachChatLog(HWND input, const std::wstring& path) {
+  auto* owned = new std::wstring(path);
+  std::wstring* previous = LogPathOf(input);
+  if (!SetPropA(input, kLogPathProperty, owned)) {
+    delete owned;
+    return false;
+  }
+  delete previous;
+  return true;
+}
+
+}  // namespace jukett::standin

@@ -1,0 +1,25 @@
+#pragma once
+
+// The controls inside each kind of MDI child.
+
+#include <windows.h>
+
+#include <string>
+
+#include "standin_options.h"
+
+namespace jukett::standin {
+
+struct ChildSetup {
+  HINSTANCE instance = nullptr;
+  std::string screen_name;  // ANSI; listed among the room's members
+  int inputs = 1;           // chat inputs of a complete room
+  std::string input_text;   // ANSI; preset in a complete room's first input
+  std::wstring log_path;    // where every chat input logs; empty: nowhere
+};
+
+// Fills the MDI child `child` with the controls of `kind` and stacks them so
+// they enumerate in creation order (a room's first chat input first).
+bool PopulateChild(HWND child, ChildKind kind, const ChildSetup& setup);
+
+}  // namespace jukett::standin

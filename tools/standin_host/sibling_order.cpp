@@ -1,0 +1,23 @@
+#include "sibling_order.h"
+
+namespace jukett::standin {
+
+void StackInOrder(const std::vector<HWND>& windows) {
+  for (HWND window : windows) {
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER);
+  }
+}
+
+bool ChildrenInOrder(HWND parent, const char* class_name,
+                     const std::vector<HWND>& expected) {
+  std::size_t found = 0;
+  HWND child = nullptr;
+  while ((child = FindWindowExA(parent, child, class_name, nullptr)) != nullptr) {
+    if (found == expected.size() || expected[found] != child) return false;
+    ++found;
+  }
+  return found == expected.size();
+}
+
+}  // namespace jukett::standin
