@@ -48,8 +48,7 @@ int main() {
   PlatformEvents& events = realTime;
 #endif
   const double spinning = CpuSecondsOf([&] { SpinningWait(clock, events, kWaitSeconds); });
-  const double sleeping =
-      CpuSecondsOf([&] { jukett::WaitSeconds(clock, events, kWaitSeconds); });
+  const double sleeping = CpuSecondsOf([&] { jukett::WaitSeconds(clock, events, kWaitSeconds); });
   std::printf("0.6 s wait, processor seconds per wait (mean of %d):\n", kRounds);
   std::printf("  spinning wait  %.6f\n", spinning);
   std::printf("  WaitSeconds    %.6f\n", sleeping);

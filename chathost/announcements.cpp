@@ -29,23 +29,34 @@ std::string ProductLine(std::string_view middle, std::string_view value) {
 
 std::string_view StatusWord(PlayerStatus status) {
   switch (status) {
-    case PlayerStatus::On: return "on";
-    case PlayerStatus::Minimized: return "minimized";
-    case PlayerStatus::Off: return "off";
-    case PlayerStatus::Muted: return "muted";
-    case PlayerStatus::Unmuted: return "unmuted";
-    case PlayerStatus::DirShown: return "dir shown";
-    case PlayerStatus::DirHidden: return "dir hidden";
+    case PlayerStatus::On:
+      return "on";
+    case PlayerStatus::Minimized:
+      return "minimized";
+    case PlayerStatus::Off:
+      return "off";
+    case PlayerStatus::Muted:
+      return "muted";
+    case PlayerStatus::Unmuted:
+      return "unmuted";
+    case PlayerStatus::DirShown:
+      return "dir shown";
+    case PlayerStatus::DirHidden:
+      return "dir hidden";
   }
   return {};
 }
 
 std::string_view EventWord(TrackEvent event) {
   switch (event) {
-    case TrackEvent::Playing: return "playing";
-    case TrackEvent::Paused: return "paused";
-    case TrackEvent::Unpaused: return "unpaused";
-    case TrackEvent::Stopped: return "stopped";
+    case TrackEvent::Playing:
+      return "playing";
+    case TrackEvent::Paused:
+      return "paused";
+    case TrackEvent::Unpaused:
+      return "unpaused";
+    case TrackEvent::Stopped:
+      return "stopped";
   }
   return {};
 }

@@ -32,8 +32,7 @@ void RealTimeEvents::WaitForEvents(double maxSeconds) {
 }
 
 double RealTimeEvents::MonotonicSeconds() {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace jukett::sim

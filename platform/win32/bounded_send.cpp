@@ -11,8 +11,8 @@ namespace {
 constexpr DWORD kGiveUpMs = 60000;
 
 Delivery SendNow(Delivery delivery, DWORD timeoutMs) {
-  const LPARAM lParam = delivery.buffer ? reinterpret_cast<LPARAM>(delivery.buffer->data())
-                                        : delivery.lParam;
+  const LPARAM lParam =
+      delivery.buffer ? reinterpret_cast<LPARAM>(delivery.buffer->data()) : delivery.lParam;
   DWORD_PTR result = 0;
   // Windows gives up at once on a window it knows to be hung; Wine 8 waits for
   // the answer whatever the timeout, hence the helper thread.

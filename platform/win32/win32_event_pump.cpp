@@ -24,8 +24,7 @@ void Win32EventPump::WaitForEvents(double maxSeconds) {
   // Rounded up, so the caller is not woken a fraction early only to wait again.
   const double ms = std::clamp(std::ceil(maxSeconds * 1000.0), 0.0, 3600.0 * 1000.0);
   // Input that arrived before this call counts too, not only new input.
-  MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(ms), QS_ALLINPUT,
-                              MWMO_INPUTAVAILABLE);
+  MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(ms), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 }  // namespace jukett::win32

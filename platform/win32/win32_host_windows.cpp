@@ -53,8 +53,9 @@ Window Win32HostWindows::FindChild(Window parent, Window after, std::string_view
 
 std::string Win32HostWindows::ClassName(Window window, int capacity) {
   if (window == kNoWindow) return {};
-  return ReadAnsi(capacity,
-                  [&](char* buffer, int size) { return GetClassNameA(AsHwnd(window), buffer, size); });
+  return ReadAnsi(capacity, [&](char* buffer, int size) {
+    return GetClassNameA(AsHwnd(window), buffer, size);
+  });
 }
 
 int Win32HostWindows::CaptionLength(Window window) {
@@ -75,9 +76,8 @@ int Win32HostWindows::TextLength(Window window) {
 
 std::string Win32HostWindows::Text(Window window, int capacity) {
   if (window == kNoWindow || capacity <= 0) return {};
-  const auto answered =
-      sender_.Send({AsHwnd(window), WM_GETTEXT, static_cast<WPARAM>(capacity), 0,
-                    std::string(static_cast<std::size_t>(capacity), '\0'), 0});
+  const auto answered = sender_.Send({AsHwnd(window), WM_GETTEXT, static_cast<WPARAM>(capacity), 0,
+                                      std::string(static_cast<std::size_t>(capacity), '\0'), 0});
   if (!answered || answered->result <= 0) return {};
   const auto length = std::min<std::size_t>(static_cast<std::size_t>(answered->result),
                                             static_cast<std::size_t>(capacity - 1));

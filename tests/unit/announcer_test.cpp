@@ -26,7 +26,7 @@ TEST_F(Announcer, GreetsWithOnThenIdentityAfterThePause) {
   AnnounceStartUp(host, desktop);
 
   EXPECT_EQ(PostedTexts(), (std::vector<std::string>{StatusAnnouncement(PlayerStatus::On),
-                                                      IdentityAnnouncement("kelvor", "8")}));
+                                                     IdentityAnnouncement("kelvor", "8")}));
   ASSERT_EQ(client.Posted().size(), 2u);
   EXPECT_GE(client.Posted()[1].at - client.Posted()[0].at, 0.6);
 }
@@ -61,7 +61,7 @@ TEST_F(Announcer, CountsTheFilesListedWhenTheSecondLineGoesOut) {
   AnnounceDirHidden(host, desktop, [&] { return files; });
 
   EXPECT_EQ(PostedTexts(), (std::vector<std::string>{StatusAnnouncement(PlayerStatus::DirHidden),
-                                                      CountAnnouncement(12)}));
+                                                     CountAnnouncement(12)}));
   EXPECT_GE(client.Posted()[1].at - client.Posted()[0].at, 0.6);
 }
 

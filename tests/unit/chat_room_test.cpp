@@ -44,8 +44,8 @@ TEST_F(ChatRoomSearch, FirstChildWithComboboxListboxAndStaticDecidesAlone) {
 TEST_F(ChatRoomSearch, MarkersMustBeDirectChildren) {
   const Window outer = client.AddChild({});
   const Window inner = desktop.AddWindow("_AOL_Tree", {}, outer);
-  for (const char* kind : {classes::kCombobox, classes::kListbox, classes::kStatic,
-                           classes::kIcon, classes::kTranscript}) {
+  for (const char* kind : {classes::kCombobox, classes::kListbox, classes::kStatic, classes::kIcon,
+                           classes::kTranscript}) {
     desktop.AddWindow(kind, {}, inner);
   }
   EXPECT_EQ(FindChatRoom(host), kNoWindow);

@@ -19,13 +19,20 @@ std::vector<std::string> Trace(const SimDesktop& desktop, Window input, Window s
                                : message.window == second ? "second"
                                                           : "other";
     switch (message.kind) {
-      case Kind::GetTextLength: lines.push_back("length? " + target); break;
-      case Kind::GetText: lines.push_back("text? " + target); break;
-      case Kind::SetText: lines.push_back("set " + target + " [" + message.text + "]"); break;
+      case Kind::GetTextLength:
+        lines.push_back("length? " + target);
+        break;
+      case Kind::GetText:
+        lines.push_back("text? " + target);
+        break;
+      case Kind::SetText:
+        lines.push_back("set " + target + " [" + message.text + "]");
+        break;
       case Kind::Char:
         lines.push_back("char " + target + (message.text == "\r" ? " CR" : " ?"));
         break;
-      case Kind::ReadMenuBar: break;
+      case Kind::ReadMenuBar:
+        break;
     }
   }
   return lines;
@@ -39,8 +46,8 @@ class ChatSending : public HostTest {
 
 TEST_F(ChatSending, PostsIntoAnEmptyInputInTheHostsOrder) {
   SendChat(host, "hello room");
-  EXPECT_THAT(Trace(desktop, input),
-              ElementsAre("length? input", "set input []", "set input [hello room]", "char input CR"));
+  EXPECT_THAT(Trace(desktop, input), ElementsAre("length? input", "set input []",
+                                                 "set input [hello room]", "char input CR"));
   ASSERT_EQ(client.Posted().size(), 1u);
   EXPECT_EQ(client.Posted()[0].room, room);
   EXPECT_EQ(client.Posted()[0].text, "hello room");

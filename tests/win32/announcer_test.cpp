@@ -1,9 +1,10 @@
 // The start-up greeting from the real adapters into the stand-in host.
+#include "chathost/announcer.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "chathost/announcer.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_host_windows.h"

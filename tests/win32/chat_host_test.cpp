@@ -39,9 +39,7 @@ const std::string kLoggedAnnouncement =
 
 class ChatHost : public ::testing::Test {
  protected:
-  Window FirstInput() {
-    return FindChatInput(windows, FindChatRoom(host));
-  }
+  Window FirstInput() { return FindChatInput(windows, FindChatRoom(host)); }
 
   win32::Win32HostWindows windows;
   win32::Win32EventPump events;
@@ -171,8 +169,8 @@ TEST_F(ChatHostInProcess, VersionFromTheMenus) {
 
 TEST_F(ChatHostInProcess, VersionFiveTypesIntoTheFirstInputAndClearsTheSecond) {
   const std::wstring log = NewScratchFolder() + L"posted.log";
-  ASSERT_TRUE(Start({L"--version", L"5", L"--inputs", L"2", L"--input-text", L"Chat Input",
-                     L"--log", log}));
+  ASSERT_TRUE(Start(
+      {L"--version", L"5", L"--inputs", L"2", L"--input-text", L"Chat Input", L"--log", log}));
   const Window room = FindChatRoom(host);
   const Window first = FindChatInput(windows, room);
   const Window second = windows.FindChild(room, first, classes::kChatInput);

@@ -35,7 +35,8 @@ std::wstring NewScratchFolder() {
 }
 
 StandinProcess::StandinProcess(const std::vector<std::wstring>& options)
-    : folder_(NewScratchFolder()), logPath_(folder_ + L"posted.log"),
+    : folder_(NewScratchFolder()),
+      logPath_(folder_ + L"posted.log"),
       readyPath_(folder_ + L"ready") {
   std::wstring commandLine = Quoted(ProgramFolder() + L"standin-host.exe") + L" --log " +
                              Quoted(logPath_) + L" --ready " + Quoted(readyPath_) +

@@ -14,8 +14,8 @@ namespace {
 namespace classes = jukett::host_classes;
 
 // RichEdit20A's own procedure, which each superclass forwards to.
-WNDPROC g_rich_edit_proc = nullptr;    // for the chat input
-WNDPROC g_transcript_proc = nullptr;   // for the transcript
+WNDPROC g_rich_edit_proc = nullptr;   // for the chat input
+WNDPROC g_transcript_proc = nullptr;  // for the transcript
 
 constexpr char kLogPathProperty[] = "jukett.standin.log_path";
 
@@ -37,8 +37,8 @@ std::string InputText(HWND input) {
 
 void AppendTranscriptLine(HWND transcript, const std::string& line) {
   GETTEXTLENGTHEX length_query{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  const LRESULT end = SendMessageA(transcript, EM_GETTEXTLENGTHEX,
-                                   reinterpret_cast<WPARAM>(&length_query), 0);
+  const LRESULT end =
+      SendMessageA(transcript, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length_query), 0);
   CHARRANGE at_end{static_cast<LONG>(end), static_cast<LONG>(end)};
   SendMessageA(transcript, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at_end));
   const std::string text = end > 0 ? "\r\n" + line : line;
@@ -50,13 +50,13 @@ void AppendTranscriptLine(HWND transcript, const std::string& line) {
 // the file is closed at once so the line is there when the sender returns.
 bool AppendLogLine(const std::wstring& path, const std::string& line) {
   HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   const std::string bytes = line + '\n';
   DWORD written = 0;
-  const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
-                            &written, nullptr);
+  const BOOL ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
   return ok && written == bytes.size();
 }
@@ -72,8 +72,7 @@ void PostInput(HWND input) {
   if (const std::wstring* path = LogPathOf(input)) AppendLogLine(*path, line);
 }
 
-LRESULT CALLBACK ChatInputProc(HWND input, UINT message, WPARAM wparam,
-                               LPARAM lparam) {
+LRESULT CALLBACK ChatInputProc(HWND input, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_KEYDOWN:
       // Enter is acted on as the character TranslateMessage makes of it;

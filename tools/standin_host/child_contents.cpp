@@ -28,19 +28,17 @@ class ControlMaker {
  public:
   ControlMaker(HWND parent, HINSTANCE instance) : parent_(parent), instance_(instance) {}
 
-  HWND Make(const char* class_name, const char* text, DWORD style, DWORD ex_style,
-            Place place) {
+  HWND Make(const char* class_name, const char* text, DWORD style, DWORD ex_style, Place place) {
     const auto id = static_cast<UINT_PTR>(100 + made_.size());
-    HWND control = CreateWindowExA(ex_style, class_name, text, kControl | style,
-                                   place.x, place.y, place.width, place.height,
-                                   parent_, reinterpret_cast<HMENU>(id), instance_,
-                                   nullptr);
+    HWND control =
+        CreateWindowExA(ex_style, class_name, text, kControl | style, place.x, place.y, place.width,
+                        place.height, parent_, reinterpret_cast<HMENU>(id), instance_, nullptr);
     if (!control) {
       failed_ = true;
       return nullptr;
     }
-    SendMessageA(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
     made_.push_back(control);
     return control;
   }
@@ -64,20 +62,18 @@ HWND MakeStatic(ControlMaker& maker, const char* text, Place place) {
 }
 
 HWND MakeIcon(ControlMaker& maker, const char* text, Place place) {
-  return maker.Make(classes::kIcon, text, SS_CENTER | SS_CENTERIMAGE | WS_BORDER, 0,
-                    place);
+  return maker.Make(classes::kIcon, text, SS_CENTER | SS_CENTERIMAGE | WS_BORDER, 0, place);
 }
 
 HWND MakeTranscript(ControlMaker& maker, Place place) {
   return maker.Make(classes::kTranscript, "",
-                    ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
-                    WS_EX_CLIENTEDGE, place);
+                    ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE,
+                    place);
 }
 
-HWND MakeChatInput(ControlMaker& maker, const ChildSetup& setup, const char* text,
-                   Place place) {
-  HWND input = maker.Make(classes::kChatInput, text, ES_AUTOHSCROLL | WS_TABSTOP,
-                          WS_EX_CLIENTEDGE, place);
+HWND MakeChatInput(ControlMaker& maker, const ChildSetup& setup, const char* text, Place place) {
+  HWND input =
+      maker.Make(classes::kChatInput, text, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, place);
   if (input && !setup.log_path.empty() && !AttachChatLog(input, setup.log_path)) {
     return nullptr;
   }
@@ -85,9 +81,8 @@ HWND MakeChatInput(ControlMaker& maker, const ChildSetup& setup, const char* tex
 }
 
 void MakeMemberList(ControlMaker& maker, const ChildSetup& setup, Place place) {
-  HWND list = maker.Make(classes::kListbox, "",
-                         WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
-                         place);
+  HWND list = maker.Make(classes::kListbox, "", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                         WS_EX_CLIENTEDGE, place);
   if (!list) return;
   for (const char* member : {setup.screen_name.c_str(), "ChatHost", "Rover22"}) {
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(member));

@@ -1,5 +1,6 @@
 #include "host_menu.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "to_ansi.h"
@@ -12,68 +13,60 @@ bool AddItem(HMENU menu, UINT id, const char* text) {
   return AppendMenuA(menu, MF_STRING, id, text) != FALSE;
 }
 
-bool AddSeparator(HMENU menu) {
-  return AppendMenuA(menu, MF_SEPARATOR, 0, nullptr) != FALSE;
-}
+bool AddSeparator(HMENU menu) { return AppendMenuA(menu, MF_SEPARATOR, 0, nullptr) != FALSE; }
 
 // Appends a drop-down to the bar (or a submenu to a drop-down); on failure
 // the drop-down is destroyed here so the caller has nothing to clean up.
 bool AddPopup(HMENU parent, HMENU popup, const char* text) {
   if (!popup) return false;
-  if (AppendMenuA(parent, MF_POPUP | MF_STRING,
-                  reinterpret_cast<UINT_PTR>(popup), text)) {
+  if (AppendMenuA(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), text)) {
     return true;
   }
   DestroyMenu(popup);
   return false;
 }
 
-HMENU BuildFileMenu() {
+struct Item {
+  UINT id;  // 0: a separator
+  const char* text;
+};
+
+HMENU BuildDropDown(std::initializer_list<Item> items) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return nullptr;
-  if (AddItem(menu, command_ids::kNew, "&New") &&
-      AddItem(menu, command_ids::kOpen, "&Open...") && AddSeparator(menu) &&
-      AddItem(menu, command_ids::kExit, "E&xit")) {
-    return menu;
+  for (const Item& item : items) {
+    if (!(item.id == 0 ? AddSeparator(menu) : AddItem(menu, item.id, item.text))) {
+      DestroyMenu(menu);
+      return nullptr;
+    }
   }
-  DestroyMenu(menu);
-  return nullptr;
+  return menu;
+}
+
+HMENU BuildFileMenu() {
+  return BuildDropDown({{command_ids::kNew, "&New"},
+                        {command_ids::kOpen, "&Open..."},
+                        {0, nullptr},
+                        {command_ids::kExit, "E&xit"}});
 }
 
 HMENU BuildEditMenu() {
-  HMENU menu = CreatePopupMenu();
-  if (!menu) return nullptr;
-  if (AddItem(menu, command_ids::kUndo, "&Undo\tCtrl+Z") && AddSeparator(menu) &&
-      AddItem(menu, command_ids::kCut, "Cu&t\tCtrl+X") &&
-      AddItem(menu, command_ids::kCopy, "&Copy\tCtrl+C") &&
-      AddItem(menu, command_ids::kPaste, "&Paste\tCtrl+V")) {
-    return menu;
-  }
-  DestroyMenu(menu);
-  return nullptr;
+  return BuildDropDown({{command_ids::kUndo, "&Undo\tCtrl+Z"},
+                        {0, nullptr},
+                        {command_ids::kCut, "Cu&t\tCtrl+X"},
+                        {command_ids::kCopy, "&Copy\tCtrl+C"},
+                        {command_ids::kPaste, "&Paste\tCtrl+V"}});
 }
 
 HMENU BuildWindowMenu() {
-  HMENU menu = CreatePopupMenu();
-  if (!menu) return nullptr;
-  if (AddItem(menu, command_ids::kCascade, "&Cascade") &&
-      AddItem(menu, command_ids::kTile, "&Tile") &&
-      AddItem(menu, command_ids::kArrangeIcons, "Arrange &Icons")) {
-    return menu;
-  }
-  DestroyMenu(menu);
-  return nullptr;
+  return BuildDropDown({{command_ids::kCascade, "&Cascade"},
+                        {command_ids::kTile, "&Tile"},
+                        {command_ids::kArrangeIcons, "Arrange &Icons"}});
 }
 
 HMENU BuildMemberServicesMenu() {
-  HMENU menu = CreatePopupMenu();
-  if (!menu) return nullptr;
-  if (AddItem(menu, command_ids::kMemberDirectory, "Member &Directory") &&
-      AddItem(menu, command_ids::kAccountHelp, "&Account Help")) {
-    return menu;
-  }
-  DestroyMenu(menu);
-  return nullptr;
+  return BuildDropDown({{command_ids::kMemberDirectory, "Member &Directory"},
+                        {command_ids::kAccountHelp, "&Account Help"}});
 }
 
 // Items before the version item include a submenu on purpose: its entry has
@@ -82,19 +75,16 @@ HMENU BuildHelpMenu(const StandinOptions& options) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return nullptr;
   bool ok = AddItem(menu, command_ids::kHelpTopics, "&Help Topics") &&
-            AddPopup(menu, BuildMemberServicesMenu(), "&Member Services") &&
-            AddSeparator(menu);
+            AddPopup(menu, BuildMemberServicesMenu(), "&Member Services") && AddSeparator(menu);
   UINT extra_id = command_ids::kFirstExtraHelpItem;
   for (const std::wstring& text : options.extra_help_items) {
     ok = ok && AddItem(menu, extra_id++, ToAnsi(text).c_str());
   }
   if (options.version) {
-    const std::wstring version_text =
-        VersionItemText(*options.version, options.version_case);
+    const std::wstring version_text = VersionItemText(*options.version, options.version_case);
     ok = ok && AddItem(menu, command_ids::kVersion, ToAnsi(version_text).c_str());
   }
-  ok = ok && AddSeparator(menu) &&
-       AddItem(menu, command_ids::kAbout, "&About Chat Host...");
+  ok = ok && AddSeparator(menu) && AddItem(menu, command_ids::kAbout, "&About Chat Host...");
   if (ok) return menu;
   DestroyMenu(menu);
   return nullptr;

@@ -37,8 +37,7 @@ bool HandleFrameCommand(HWND mdi_client, UINT id) {
   }
 }
 
-LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam,
-                           LPARAM lparam) {
+LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) {
   HWND mdi_client = FrameMdiClient(frame);
   switch (message) {
     case WM_COMMAND:
@@ -60,13 +59,11 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam,
   return DefFrameProcA(frame, mdi_client, message, wparam, lparam);
 }
 
-LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wparam,
-                           LPARAM lparam) {
+LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wparam, LPARAM lparam) {
   return DefMDIChildProcA(child, message, wparam, lparam);
 }
 
-bool RegisterOwnClass(HINSTANCE instance, const char* name, WNDPROC proc,
-                      HBRUSH background) {
+bool RegisterOwnClass(HINSTANCE instance, const char* name, WNDPROC proc, HBRUSH background) {
   WNDCLASSEXA existing{};
   existing.cbSize = sizeof existing;
   if (GetClassInfoExA(instance, name, &existing)) return true;

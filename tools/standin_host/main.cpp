@@ -4,6 +4,7 @@
 // command line it does not understand.
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <optional>
@@ -38,8 +39,8 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
                             nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                            nullptr);
+  const BOOL ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   return CloseHandle(file) && ok && written == bytes.size();
 }
 

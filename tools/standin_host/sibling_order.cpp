@@ -9,8 +9,7 @@ void StackInOrder(const std::vector<HWND>& windows) {
   }
 }
 
-bool ChildrenInOrder(HWND parent, const char* class_name,
-                     const std::vector<HWND>& expected) {
+bool ChildrenInOrder(HWND parent, const char* class_name, const std::vector<HWND>& expected) {
   std::size_t found = 0;
   HWND child = nullptr;
   while ((child = FindWindowExA(parent, child, class_name, nullptr)) != nullptr) {

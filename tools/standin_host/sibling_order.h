@@ -17,7 +17,6 @@ void StackInOrder(const std::vector<HWND>& windows);
 
 // True when FindWindowExA over `parent`'s children of `class_name` (every
 // child for null) yields exactly `expected`, in that order.
-bool ChildrenInOrder(HWND parent, const char* class_name,
-                     const std::vector<HWND>& expected);
+bool ChildrenInOrder(HWND parent, const char* class_name, const std::vector<HWND>& expected);
 
 }  // namespace jukett::standin

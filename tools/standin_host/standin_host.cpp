@@ -3,13 +3,13 @@
 #include <string>
 #include <utility>
 
-#include "to_ansi.h"
 #include "chat_input.h"
 #include "chathost/host_classes.h"
 #include "child_contents.h"
 #include "host_menu.h"
 #include "host_windows.h"
 #include "sibling_order.h"
+#include "to_ansi.h"
 
 namespace jukett::standin {
 
@@ -76,10 +76,9 @@ bool StandinHost::Create(HINSTANCE instance, int show) {
 }
 
 bool StandinHost::CreateFrame(HINSTANCE instance, HMENU menu_bar) {
-  frame_ = CreateWindowExA(0, classes::kFrame, kFrameCaption,
-                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                           CW_USEDEFAULT, kFrameWidth, kFrameHeight, nullptr, menu_bar,
-                           instance, nullptr);
+  frame_ = CreateWindowExA(0, classes::kFrame, kFrameCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           CW_USEDEFAULT, CW_USEDEFAULT, kFrameWidth, kFrameHeight, nullptr,
+                           menu_bar, instance, nullptr);
   return frame_ != nullptr;
 }
 
@@ -89,11 +88,10 @@ bool StandinHost::CreateMdiClient(HINSTANCE instance, HMENU window_menu) {
   client.idFirstChild = command_ids::kFirstMdiChild;
   RECT area{};
   GetClientRect(frame_, &area);
-  mdi_client_ = CreateWindowExA(
-      WS_EX_CLIENTEDGE, classes::kMdiClient, nullptr,
-      WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0,
-      area.right, area.bottom, frame_, reinterpret_cast<HMENU>(kMdiClientId), instance,
-      &client);
+  mdi_client_ = CreateWindowExA(WS_EX_CLIENTEDGE, classes::kMdiClient, nullptr,
+                                WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
+                                0, 0, area.right, area.bottom, frame_,
+                                reinterpret_cast<HMENU>(kMdiClientId), instance, &client);
   if (!mdi_client_) return false;
   SetFrameMdiClient(frame_, mdi_client_);
   return true;
@@ -102,21 +100,19 @@ bool StandinHost::CreateMdiClient(HINSTANCE instance, HMENU window_menu) {
 bool StandinHost::CreateChildren(HINSTANCE instance) {
   int room_number = 0;
   for (std::size_t i = 0; i < options_.children.size(); ++i) {
-    HWND child = CreateChild(instance, options_.children[i], static_cast<int>(i),
-                             room_number);
+    HWND child = CreateChild(instance, options_.children[i], static_cast<int>(i), room_number);
     if (!child) return false;
     children_.push_back(child);
   }
   return true;
 }
 
-HWND StandinHost::CreateChild(HINSTANCE instance, ChildKind kind, int position,
-                              int& room_number) {
+HWND StandinHost::CreateChild(HINSTANCE instance, ChildKind kind, int position, int& room_number) {
   if (kind != ChildKind::kWelcome && kind != ChildKind::kOther) ++room_number;
   const std::string caption = ChildCaption(options_, kind, room_number);
   const POINT at = ChildPosition(position);
-  HWND child = CreateMDIWindowA(classes::kChild, caption.c_str(), 0, at.x, at.y,
-                                kChildWidth, kChildHeight, mdi_client_, instance, 0);
+  HWND child = CreateMDIWindowA(classes::kChild, caption.c_str(), 0, at.x, at.y, kChildWidth,
+                                kChildHeight, mdi_client_, instance, 0);
   if (!child) return nullptr;
   ChildSetup setup;
   setup.instance = instance;

@@ -17,8 +17,7 @@ bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 std::optional<unsigned> ParseSeconds(const std::wstring& text) {
   const std::size_t dot = text.find(L'.');
   const std::wstring whole = text.substr(0, dot);
-  const std::wstring fraction =
-      dot == std::wstring::npos ? std::wstring() : text.substr(dot + 1);
+  const std::wstring fraction = dot == std::wstring::npos ? std::wstring() : text.substr(dot + 1);
   if (whole.empty() || whole.size() > kMaxWholeSecondDigits) return {};
   if (dot != std::wstring::npos && fraction.empty()) return {};
   for (wchar_t c : whole + fraction) {
@@ -80,8 +79,7 @@ std::optional<int> ParseInputs(const std::wstring& text) {
 }
 
 // Applies one option and its value; false when either is not understood.
-bool ApplyOption(const std::wstring& name, const std::wstring& value,
-                 StandinOptions& options) {
+bool ApplyOption(const std::wstring& name, const std::wstring& value, StandinOptions& options) {
   if (name == L"--log") {
     if (value.empty()) return false;
     options.log_path = value;
@@ -130,8 +128,7 @@ bool ApplyOption(const std::wstring& name, const std::wstring& value,
 
 }  // namespace
 
-std::optional<StandinOptions> ParseStandinOptions(
-    const std::vector<std::wstring>& args) {
+std::optional<StandinOptions> ParseStandinOptions(const std::vector<std::wstring>& args) {
   StandinOptions options;
   std::set<std::wstring> seen;
   for (std::size_t i = 0; i < args.size(); i += 2) {

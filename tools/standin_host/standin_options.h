@@ -22,8 +22,8 @@ enum class ChildKind {
 enum class VersionCase { kTitle, kUpper, kLower };
 
 struct StandinOptions {
-  std::wstring log_path;    // empty: posted lines are written nowhere
-  std::wstring ready_path;  // empty: no ready file
+  std::wstring log_path;       // empty: posted lines are written nowhere
+  std::wstring ready_path;     // empty: no ready file
   std::optional<int> version;  // 4..8; none: no version item at all
   VersionCase version_case = VersionCase::kTitle;
   std::vector<std::wstring> extra_help_items;  // before the version item
@@ -39,8 +39,7 @@ struct StandinOptions {
 // Parses the arguments without the program name. Returns nothing for an
 // unknown option, a missing or malformed value, a stray argument or a
 // single-valued option given twice.
-std::optional<StandinOptions> ParseStandinOptions(
-    const std::vector<std::wstring>& args);
+std::optional<StandinOptions> ParseStandinOptions(const std::vector<std::wstring>& args);
 
 // The welcome window's caption: the explicit one, else "Welcome, NAME!".
 std::wstring WelcomeCaption(const StandinOptions& options);

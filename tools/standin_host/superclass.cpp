@@ -2,9 +2,8 @@
 
 namespace jukett::standin {
 
-bool RegisterSuperclass(HINSTANCE instance, HINSTANCE base_instance,
-                        const char* base, const char* name, WNDPROC proc,
-                        WNDPROC& base_proc) {
+bool RegisterSuperclass(HINSTANCE instance, HINSTANCE base_instance, const char* base,
+                        const char* name, WNDPROC proc, WNDPROC& base_proc) {
   WNDCLASSEXA base_class{};
   base_class.cbSize = sizeof base_class;
   if (!GetClassInfoExA(base_instance, base, &base_class)) return false;

@@ -13,15 +13,13 @@ namespace jukett::standin {
 // `proc`, and stores the base class's procedure in `base_proc` for `proc` to
 // forward to. A class already registered by an earlier host in this process
 // is kept: classes are never unregistered, so hosts can come and go.
-bool RegisterSuperclass(HINSTANCE instance, HINSTANCE base_instance,
-                        const char* base, const char* name, WNDPROC proc,
-                        WNDPROC& base_proc);
+bool RegisterSuperclass(HINSTANCE instance, HINSTANCE base_instance, const char* base,
+                        const char* name, WNDPROC proc, WNDPROC& base_proc);
 
 // A window procedure that only forwards to the base procedure kept in
 // *BaseProc; for superclasses that change nothing but the name.
 template <WNDPROC* BaseProc>
-LRESULT CALLBACK ForwardToBase(HWND window, UINT message, WPARAM wparam,
-                               LPARAM lparam) {
+LRESULT CALLBACK ForwardToBase(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return CallWindowProcA(*BaseProc, window, message, wparam, lparam);
 }
 
