@@ -5,6 +5,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "chathost/host_classes.h"
+
 namespace jukett::testing {
 namespace {
 
@@ -58,6 +60,12 @@ StandinProcess::~StandinProcess() {
   WaitForSingleObject(process_.hProcess, 5000);
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
+  // Wine takes an ended process's windows down a little later; the next
+  // test's host must not be mistaken for this one.
+  const ULONGLONG deadline = GetTickCount64() + 5000;
+  while (FindWindowA(jukett::host_classes::kFrame, nullptr) && GetTickCount64() < deadline) {
+    Sleep(10);
+  }
 }
 
 bool StandinProcess::WaitUntilReady(DWORD timeoutMs) const {
