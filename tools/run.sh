@@ -5,6 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/setup.sh
+if [ -z "${DISPLAY:-}" ]; then
+  exec env JUKETT_HEADLESS=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 >/dev/null
 
@@ -15,10 +19,6 @@ rm -f "$demo/ready" "$demo/room.log"
 "$build/wine-run.sh" --prepare-only
 export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=-all
 wine=/usr/lib/wine/wine64
-
-if [ -z "${DISPLAY:-}" ]; then
-  exec env JUKETT_HEADLESS=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
 
 winpath() { "$wine" winepath -w "$1" 2>/dev/null; }
 "$wine" "$build/bin/standin-host.exe" --screen-name "$(whoami)" \

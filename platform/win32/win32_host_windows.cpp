@@ -19,15 +19,21 @@ HMENU AsHmenu(Menu menu) { return reinterpret_cast<HMENU>(menu); }
 Window AsWindow(HWND hwnd) { return reinterpret_cast<Window>(hwnd); }
 Menu AsMenu(HMENU hmenu) { return reinterpret_cast<Menu>(hmenu); }
 
-// What a platform call wrote into a buffer of `capacity` bytes, as UTF-8.
+// The text a platform call reports it wrote into `buffer`, as UTF-8; the
+// buffer's last byte is kept for the terminating zero.
+std::string WrittenText(std::string_view buffer, LRESULT written) {
+  if (written <= 0 || buffer.empty()) return {};
+  const auto length = std::min(static_cast<std::size_t>(written), buffer.size() - 1);
+  return AnsiToUtf8(buffer.substr(0, length));
+}
+
+// What a platform call writes into a buffer of `capacity` bytes, as UTF-8.
 template <typename Fill>
 std::string ReadAnsi(int capacity, Fill fill) {
   if (capacity <= 0) return {};
   std::string buffer(static_cast<std::size_t>(capacity), '\0');
   const int written = fill(buffer.data(), capacity);
-  if (written <= 0) return {};
-  buffer.resize(static_cast<std::size_t>(std::min(written, capacity - 1)));
-  return AnsiToUtf8(buffer);
+  return WrittenText(buffer, written);
 }
 
 }  // namespace
@@ -78,10 +84,7 @@ std::string Win32HostWindows::Text(Window window, int capacity) {
   if (window == kNoWindow || capacity <= 0) return {};
   const auto answered = sender_.Send({AsHwnd(window), WM_GETTEXT, static_cast<WPARAM>(capacity), 0,
                                       std::string(static_cast<std::size_t>(capacity), '\0'), 0});
-  if (!answered || answered->result <= 0) return {};
-  const auto length = std::min<std::size_t>(static_cast<std::size_t>(answered->result),
-                                            static_cast<std::size_t>(capacity - 1));
-  return AnsiToUtf8(std::string_view(*answered->buffer).substr(0, length));
+  return answered ? WrittenText(*answered->buffer, answered->result) : std::string();
 }
 
 void Win32HostWindows::SetText(Window window, std::string_view text) {
