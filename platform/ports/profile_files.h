@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace jukett {
+
+// Windows profile (INI) files: sections of key=value lines. Texts are UTF-8
+// here and the platform's 8-bit code page in the file.
+class ProfileFiles {
+ public:
+  virtual ~ProfileFiles() = default;
+
+  // The whole stored value, or empty when the file, section or key is missing.
+  virtual std::string ReadString(std::string_view section, std::string_view key,
+                                 std::string_view file) = 0;
+  // Creates the file and the section when missing and replaces any earlier
+  // value of the key; a write that cannot be made leaves the file as it was.
+  virtual void WriteString(std::string_view section, std::string_view key, std::string_view value,
+                           std::string_view file) = 0;
+};
+
+}  // namespace jukett
