@@ -11,11 +11,20 @@ namespace {
 // old DOS text files and counts too.
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; }
 
-std::string_view Trim(std::string_view text) {
+std::string_view TrimLeft(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+std::string_view Trim(std::string_view text) {
+  text = TrimLeft(text);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
 }
+
+// Names and values are kept as NUL-terminated texts: a NUL byte in a line
+// ends whatever it is in.
+std::string Stored(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
 
 struct Entry {
   std::string name;
@@ -30,22 +39,22 @@ struct Section {
 std::vector<Section> Parse(std::string_view contents) {
   std::vector<Section> sections(1);
   while (!contents.empty()) {
-    const auto end = contents.find('\n');
+    const auto end = contents.find_first_of("\r\n");
     std::string_view line = Trim(contents.substr(0, end));
     contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
     if (line.empty()) continue;
     if (line.front() == '[') {
       if (const auto close = line.rfind(']'); close != std::string_view::npos) {
-        sections.push_back({std::string(line.substr(1, close - 1)), {}});
+        sections.push_back({Stored(Trim(line.substr(1, close - 1))), {}});
         continue;
       }
     }
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) {
-      sections.back().entries.push_back({std::string(line), std::nullopt});
+      sections.back().entries.push_back({Stored(line), std::nullopt});
     } else {
       sections.back().entries.push_back(
-          {std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1)))});
+          {Stored(Trim(line.substr(0, equals))), Stored(Trim(line.substr(equals + 1)))});
     }
   }
   return sections;
@@ -108,7 +117,8 @@ std::optional<std::string> ProfileWithValue(std::string_view contents, std::stri
     sections.push_back({std::string(Trim(section)), {}});
     found = &sections.back();
   }
-  const std::string stored(Trim(value));
+  // Blanks after the value stay: only a read drops them.
+  const std::string stored(TrimLeft(value));
   if (Entry* entry = FindEntry(*found, Trim(key))) {
     if (entry->value == stored) return std::nullopt;
     entry->value = stored;

@@ -10,8 +10,8 @@
 namespace jukett::sim {
 
 // The profile-file rules of the platform, on a file's bytes. Lines end at
-// LF (a CR before it is trailing blank space); blank space around section
-// names, key names and values is dropped; sections and keys are matched
+// CR or LF; blank space around section names, key names and values is
+// dropped when read, before a value when written; sections and keys are matched
 // without regard to case, the first of duplicates wins; a value in matching
 // quotes reads without them. A write rewrites the file from what was read:
 // every section and key line kept, blank lines and spacing made plain, CR LF
