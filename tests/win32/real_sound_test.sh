@@ -20,7 +20,7 @@ silence_max=0.01  # quiet measures 0
 work="$(mktemp -d /tmp/jukett-sound.XXXXXX)"
 probe_pid=""
 cleanup() {
-  exec 3>&- 2>/dev/null || true
+  exec 3>&- 4<&-
   if [ -n "$probe_pid" ]; then
     for _ in $(seq 1 100); do
       kill -0 "$probe_pid" 2>/dev/null || break
