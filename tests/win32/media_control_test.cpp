@@ -34,6 +34,12 @@ TEST(Win32MediaControl, ShortPathsAreWholeHoweverLongAndEmptyWhenMissing) {
   EXPECT_EQ(shortPath.find(' '), std::string::npos) << shortPath;
   EXPECT_EQ(shortPath.substr(0, 300), win32::WideToUtf8(folder).substr(0, 300));
   EXPECT_EQ(media.ShortPath(win32::WideToUtf8(folder + L"\\missing.mp3")), "");
+  // The player joins folder and name with one more separator; any slashes
+  // and doubled separators the user's path holds must not matter.
+  std::wstring untidy = track;
+  untidy.replace(untidy.find(L"\\abcdefg0"), 1, L"/");
+  untidy.replace(untidy.find(L"\\abcdefg1"), 1, L"\\\\");
+  EXPECT_EQ(media.ShortPath(win32::WideToUtf8(untidy)), shortPath);
 
   DeleteFileW(track.c_str());
   for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());
