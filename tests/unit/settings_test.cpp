@@ -97,5 +97,20 @@ TEST(ProfileRules, FirstOfDuplicatesWinsAndQuotesAreDropped) {
   EXPECT_EQ(sim::ProfileValue(text, "a", "top"), std::nullopt);
 }
 
+// What the platform does and the simulation must do too (held against the
+// real functions under Wine).
+TEST(ProfileRules, LinesEndAtCrOrLfAndBracketedNamesAreTrimmed) {
+  EXPECT_EQ(sim::ProfileValue("[ a ]\rk=1\rj=2", "a", "j"), "2");
+  EXPECT_EQ(sim::ProfileValue("[a] tail\nk=1\n", "A", "K"), "1");
+  EXPECT_EQ(sim::ProfileValue("[a\nk=1\n", "a", "k"), std::nullopt);
+  EXPECT_EQ(sim::ProfileValue(std::string("[a]\nk=1\0x\n", 10), "a", "k"), "1");
+}
+
+TEST(ProfileRules, AWriteRewritesTheFilePlainlyAndKeepsBlanksAfterTheValue) {
+  EXPECT_EQ(sim::ProfileWithValue("\n; note\n[a]\n\n  k = 1 \n", "a", "j", " v  "),
+            "; note\r\n[a]\r\nk=1\r\nj=v  \r\n");
+  EXPECT_EQ(sim::ProfileWithValue("[a]\r\nk=1\r\n", "A", " K ", "1"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace jukett
