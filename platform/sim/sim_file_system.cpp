@@ -105,11 +105,13 @@ std::string MakeShortName(std::string_view longName, const std::vector<std::stri
   std::string ext =
       dot == std::string_view::npos ? std::string{} : ShortChars(longName.substr(dot + 1));
   if (ext.size() > 3) ext.resize(3);
-  if (base.empty()) base = "_";
+  if (base.empty()) base.push_back('_');
   for (int n = 1;; ++n) {
-    const std::string tail = "~" + std::to_string(n);
-    std::string candidate = base.substr(0, 8 - tail.size()) + tail;
-    if (!ext.empty()) candidate += "." + ext;
+    std::string tail = "~";
+    tail.append(std::to_string(n));
+    std::string candidate = base.substr(0, 8 - tail.size());
+    candidate.append(tail);
+    if (!ext.empty()) candidate.append(".").append(ext);
     if (std::find(taken.begin(), taken.end(), ToLowerAscii(candidate)) == taken.end()) {
       return candidate;
     }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/ports/profile_files.h"
+#include "platform/sim/sim_file_system.h"
+
+namespace jukett::sim {
+
+// The profile-file rules of the platform, on a file's bytes. Lines end at
+// CR or LF; blank space around section names, key names and values is
+// dropped when read, before a value when written; sections and keys are matched
+// without regard to case, the first of duplicates wins; a value in matching
+// quotes reads without them. A write rewrites the file from what was read:
+// every section and key line kept, blank lines and spacing made plain, CR LF
+// line ends.
+std::optional<std::string> ProfileValue(std::string_view contents, std::string_view section,
+                                        std::string_view key);
+// The file after setting `key` in `section`; nullopt when the value is
+// already there and the file would not be touched.
+std::optional<std::string> ProfileWithValue(std::string_view contents, std::string_view section,
+                                            std::string_view key, std::string_view value);
+
+// Profile files on a simulated file system, following the rules above.
+// Texts reach the file's bytes unconverted.
+class SimProfileFiles : public ProfileFiles {
+ public:
+  explicit SimProfileFiles(SimFileSystem& files) : files_(files) {}
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view file) override;
+  void WriteString(std::string_view section, std::string_view key, std::string_view value,
+                   std::string_view file) override;
+
+ private:
+  SimFileSystem& files_;
+};
+
+}  // namespace jukett::sim

@@ -1,0 +1,45 @@
+#include "playback/mp3_play.h"
+
+#include <string>
+
+namespace jukett {
+
+std::string OpenCommand(std::string_view shortPath) {
+  std::string command = "open ";
+  if (shortPath.find(' ') != std::string_view::npos) {
+    command.append("\"").append(shortPath).append("\"");
+  } else {
+    command.append(shortPath);
+  }
+  return command + " type mpegvideo alias mp3play";
+}
+
+void PlayTrack(MediaControl& media, std::string_view path) {
+  media.SendCommand("stop mp3play");
+  media.SendCommand("close mp3play");
+  media.SendCommand(OpenCommand(media.ShortPath(path)));
+  media.SendCommand("play mp3play");
+}
+
+void PauseTrack(MediaControl& media) { media.SendCommand("pause mp3play"); }
+
+void ResumeTrack(MediaControl& media) { media.SendCommand("resume mp3play"); }
+
+void TogglePause(MediaControl& media, bool pause) {
+  if (pause) {
+    PauseTrack(media);
+  } else {
+    ResumeTrack(media);
+  }
+}
+
+void StopPlayback(MediaControl& media) {
+  media.SendCommand("stop mp3play");
+  media.SendCommand("close all");
+}
+
+void SetMute(MediaControl& media, bool muted) {
+  media.SendCommand(muted ? "set mp3play audio all off" : "set mp3play audio all on");
+}
+
+}  // namespace jukett

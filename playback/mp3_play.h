@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/ports/media_control.h"
+
+namespace jukett {
+
+// MP3Play: one MP3 at a time on one media device under the alias "mp3play".
+// Nothing is remembered here: the device is the only playback state, and the
+// callers' captions are their only memory of pause and mute. No command's
+// result is looked at, so a failed command leaves the device as it was.
+
+// Stops and closes whatever plays, then opens and plays `path`. The new
+// device is never muted, whatever was muted before.
+void PlayTrack(MediaControl& media, std::string_view path);
+void PauseTrack(MediaControl& media);
+void ResumeTrack(MediaControl& media);
+// The caller says which way: nothing here knows whether the track is paused.
+void TogglePause(MediaControl& media, bool pause);
+// Closes every device the program opened, not only the track's.
+void StopPlayback(MediaControl& media);
+void SetMute(MediaControl& media, bool muted);
+
+// The open command for a track whose short path is `shortPath`. The short
+// form keeps blanks out of the command; a volume without short names leaves
+// them in, and only then is the path quoted so the device can still parse it.
+std::string OpenCommand(std::string_view shortPath);
+
+}  // namespace jukett

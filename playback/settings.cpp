@@ -1,0 +1,19 @@
+#include "playback/settings.h"
+
+namespace jukett {
+
+std::string SettingsFile(std::string_view programDirectory) {
+  return std::string(programDirectory) + "/jukettzrv.ini";
+}
+
+std::string ReadSetting(ProfileFiles& profiles, std::string_view section, std::string_view key,
+                        std::string_view file) {
+  return profiles.ReadString(section, key, file);
+}
+
+void WriteSetting(ProfileFiles& profiles, std::string_view section, std::string_view key,
+                  std::string_view value, std::string_view file) {
+  profiles.WriteString(section, key, value, file);
+}
+
+}  // namespace jukett

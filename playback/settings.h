@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/ports/profile_files.h"
+
+namespace jukett {
+
+// The settings file remembers the music folder between runs.
+inline constexpr std::string_view kSettingsSection = "juKett ZRV";
+inline constexpr std::string_view kSettingsPathKey = "path";
+
+// The settings file of a program in `programDirectory`. The "/" is appended
+// as it is, even after a drive root's "\": files already stored there are
+// found under exactly this name.
+std::string SettingsFile(std::string_view programDirectory);
+
+// The whole stored value, however long; empty when the file, the section or
+// the key is missing, or the key holds nothing.
+std::string ReadSetting(ProfileFiles& profiles, std::string_view section, std::string_view key,
+                        std::string_view file);
+// Creates the file and the section as needed and replaces any earlier value.
+// A write that cannot be made leaves the file as it was and says nothing.
+void WriteSetting(ProfileFiles& profiles, std::string_view section, std::string_view key,
+                  std::string_view value, std::string_view file);
+
+}  // namespace jukett

@@ -1,0 +1,39 @@
+// Plays tracks through the real media control adapter on commands read from
+// standard input, one a line, so that a test outside Wine can act, listen
+// and measure in turn. Each command is answered with "ok" once it was sent.
+//   play <path>  pause  resume  stop  mute  unmute  quit
+#include <cstdio>
+#include <string>
+
+#include "platform/win32/win32_media_control.h"
+#include "playback/mp3_play.h"
+
+int main() {
+  jukett::win32::Win32MediaControl media;
+  char line[4096];
+  while (std::fgets(line, sizeof line, stdin) != nullptr) {
+    std::string command(line);
+    while (!command.empty() && (command.back() == '\n' || command.back() == '\r')) {
+      command.pop_back();
+    }
+    if (command.rfind("play ", 0) == 0) {
+      jukett::PlayTrack(media, command.substr(5));  // UTF-8, as the player passes paths
+    } else if (command == "pause") {
+      jukett::TogglePause(media, true);
+    } else if (command == "resume") {
+      jukett::TogglePause(media, false);
+    } else if (command == "stop") {
+      jukett::StopPlayback(media);
+    } else if (command == "mute" || command == "unmute") {
+      jukett::SetMute(media, command == "mute");
+    } else if (command == "quit") {
+      jukett::StopPlayback(media);
+      std::puts("ok");
+      return 0;
+    }
+    std::puts("ok");
+    std::fflush(stdout);
+  }
+  jukett::StopPlayback(media);
+  return 0;
+}

@@ -1,0 +1,168 @@
+// The simulated profile rules against the platform's own profile functions:
+// the same files read the same way, and the same writes leave the same bytes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/sim/sim_profile_files.h"
+
+namespace jukett {
+namespace {
+
+struct Case {
+  std::string name;
+  std::string bytes;
+};
+
+std::vector<Case> Corpus() {
+  std::string notText;
+  unsigned state = 12345;
+  for (int i = 0; i < 600; ++i) {
+    state = state * 1103515245u + 12345u;
+    notText += static_cast<char>((state >> 16) & 0xFF);
+  }
+  std::string sections;
+  for (int i = 0; i < 20; ++i)
+    sections += "[s" + std::to_string(i) + "]\r\nk=" + std::to_string(i) + "\r\n";
+  return {
+      {"plain", "[juKett ZRV]\r\npath=C:\\Music\r\n"},
+      {"odd-spacing", "  [juKett ZRV]  \r\n   path   =   C:\\My Music   \r\n"},
+      {"tabs", "\t[a]\t\r\n\tk\t=\tvalue\t\r\n"},
+      {"blank-lines", "\r\n\r\n[a]\r\n\r\nk=1\r\n\r\n\r\n[b]\r\nk=2\r\n\r\n"},
+      {"comments", "; comment\r\n[a]\r\n; k=no\r\nk=yes\r\n# hash=1\r\n"},
+      {"duplicate-sections", "[a]\r\nk=1\r\n[b]\r\nk=2\r\n[A]\r\nk=3\r\nj=4\r\n"},
+      {"duplicate-keys", "[a]\r\nk=1\r\nK=2\r\n"},
+      {"key-before-section", "k=top\r\n[a]\r\nk=1\r\n"},
+      {"no-final-newline", "[a]\r\nk=last"},
+      {"long-value", "[a]\r\nk=" + std::string(300, 'v') + "\r\n"},
+      {"mixed-case", "[JuKeTt zRv]\r\nPaTh=C:\\x\r\n"},
+      {"lf-only", "[a]\nk=1\nj=2\n"},
+      {"not-text", notText},
+      {"empty", ""},
+      {"only-blanks", "   \r\n\t\r\n"},
+      {"key-without-equals", "[a]\r\nlonely\r\nk=1\r\n"},
+      {"empty-value", "[a]\r\nk=\r\n"},
+      {"quotes", "[a]\r\nq=\"hello world\"\r\ns='x'\r\nh=\"half\r\ne=\"\"\r\n"},
+      {"blanks-in-brackets", "[ a ]\r\nk=1\r\n"},
+      {"unclosed-header", "[a\r\nk=1\r\n"},
+      {"header-with-tail", "[a] tail\r\nk=1\r\n"},
+      {"two-brackets", "[a]b]\r\nk=1\r\n"},
+      {"equals-in-value", "[a]\r\nk=x=y\r\n"},
+      {"blank-in-key", "[a]\r\nmy key = v\r\n"},
+      {"cr-only", "[a]\rk=1\rj=2\r"},
+      {"ansi-letters", "[a]\r\nk=caf\xE9 \xBB\r\n"},
+      {"ctrl-z", "[a]\r\nk=1\r\n\x1A"},
+      {"empty-key", "[a]\r\n=v\r\nk=1\r\n"},
+      {"section-only", "[a]\r\n"},
+      {"empty-section-name", "[]\r\nk=1\r\n[a]\r\nk=2\r\n"},
+      {"many-sections", sections},
+      {"trailing-tab", "[a]\r\nk=v \t\r\n"},
+      {"value-blanks-inside", "[a]\r\nk= a  b \r\n"},
+  };
+}
+
+const char* const kSections[] = {"a", "A", " a ", "b", "juKett ZRV", "JUKETT ZRV", "s7", "[a]"};
+const char* const kKeys[] = {"k",    "K",    " k ",    "j",      "q",   "s",   "h",     "e",
+                             "path", "PATH", "lonely", "my key", "top", "; k", "# hash"};
+
+class ProfileRules : public ::testing::Test {
+ protected:
+  ProfileRules() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folder_ =
+        std::filesystem::path(temp) / ("jukett-profiles-" + std::to_string(GetCurrentProcessId()) +
+                                       "-" + std::to_string(GetTickCount()));
+    std::filesystem::create_directories(folder_);
+  }
+  ~ProfileRules() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  std::string PathOf(const std::string& name) { return (folder_ / (name + ".ini")).string(); }
+  static void Store(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static std::optional<std::string> Load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+  static std::string RealRead(const char* section, const char* key, const std::string& path) {
+    std::vector<char> buffer(4096, '\0');
+    const DWORD length = GetPrivateProfileStringA(section, key, "", buffer.data(),
+                                                  static_cast<DWORD>(buffer.size()), path.c_str());
+    return std::string(buffer.data(), length);
+  }
+
+  std::filesystem::path folder_;
+};
+
+TEST_F(ProfileRules, EveryFileReadsAlike) {
+  int compared = 0;
+  for (const auto& file : Corpus()) {
+    const std::string path = PathOf(file.name);
+    Store(path, file.bytes);
+    for (const char* section : kSections) {
+      for (const char* key : kKeys) {
+        const std::string simulated = sim::ProfileValue(file.bytes, section, key).value_or("");
+        EXPECT_EQ(simulated, RealRead(section, key, path))
+            << file.name << ": [" << section << "] " << key;
+        ++compared;
+      }
+    }
+  }
+  EXPECT_GE(compared, 30 * 100);
+}
+
+TEST_F(ProfileRules, MissingFilesReadEmptyAndStayMissing) {
+  const std::string path = PathOf("never-written");
+  EXPECT_EQ(RealRead("juKett ZRV", "path", path), "");
+  EXPECT_FALSE(Load(path).has_value());
+}
+
+TEST_F(ProfileRules, TheSameWritesLeaveTheSameBytes) {
+  struct Write {
+    const char* section;
+    const char* key;
+    const char* value;
+  };
+  const Write writes[] = {
+      {"a", "k", "new"},      {"juKett ZRV", "path", "C:\\My Music"},
+      {"a", "k", "new"},      {"JUKETT zrv", " PATH ", "  D:\\padded  "},
+      {"A", "brandnew", "1"}, {"fresh section", "key", ""},
+      {"b", "k", "caf\xE9"},
+  };
+  auto corpus = Corpus();
+  corpus.push_back({"first-run", {}});
+  for (const auto& file : corpus) {
+    const std::string path = PathOf("w-" + file.name);
+    std::optional<std::string> simulated;
+    if (file.name != "first-run") {
+      Store(path, file.bytes);
+      simulated = file.bytes;
+    }
+    for (const auto& write : writes) {
+      WritePrivateProfileStringA(write.section, write.key, write.value, path.c_str());
+      WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());  // flush
+      if (auto updated = sim::ProfileWithValue(simulated.value_or(""), write.section, write.key,
+                                               write.value)) {
+        simulated = updated;
+      }
+      ASSERT_EQ(simulated, Load(path))
+          << file.name << " after [" << write.section << "] " << write.key << "=" << write.value;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace jukett

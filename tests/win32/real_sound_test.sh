@@ -1,0 +1,179 @@
+#!/usr/bin/env bash
+# Real sound under Wine: the play probe plays generated MP3s through the
+# Windows media control adapter into a private PulseAudio null sink, and the
+# sink's monitor is recorded and measured after each command.
+#   real_sound_test.sh CASE WINE_RUN PLAY_PROBE_EXE
+# CASE: transport | replace | names | mute-commands | mute-sound
+# Tracks are sine tones at half scale (RMS about 0.35); a quiet null sink
+# records exact zeros. Two tones far apart (300 Hz, 3000 Hz) tell by band
+# which track is sounding. Exit 77: skipped, with the reason printed.
+set -euo pipefail
+
+case_name="$1"
+wine_run="$2"
+probe="$3"
+harness="$(cd "$(dirname "$0")/../../tools/audio" && pwd)/pulse-null-sink.sh"
+
+signal_min=0.05   # a playing tone measures about 0.35
+silence_max=0.01  # quiet measures 0
+
+work="$(mktemp -d /tmp/jukett-sound.XXXXXX)"
+probe_pid=""
+cleanup() {
+  exec 3>&- 4<&-
+  if [ -n "$probe_pid" ]; then
+    for _ in $(seq 1 100); do
+      kill -0 "$probe_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$probe_pid" 2>/dev/null || true
+  fi
+  "$harness" stop "$work/pulse"
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+eval "export $("$harness" start "$work/pulse")"
+
+music="$work/My Music"
+mkdir -p "$music"
+low="$music/low tone one.mp3"
+high="$music/HIGH TONE.MP3"
+foreign="$music/Жук Ωmega tone.mp3"  # outside the ANSI code page
+"$harness" tone 20 300 "$low"
+"$harness" tone 20 3000 "$high"
+"$harness" tone 20 3000 "$foreign"
+
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+mkfifo "$work/in" "$work/out"
+WINEDEBUG="${WINEDEBUG:-+mci}" "$wine_run" "$probe" <"$work/in" >"$work/out" 2>"$work/trace" &
+probe_pid=$!
+exec 3>"$work/in" 4<"$work/out"
+
+send() {
+  local reply=""
+  printf '%s\n' "$*" >&3
+  if ! read -r -t 60 reply <&4 || [ "${reply%$'\r'}" != ok ]; then
+    echo "FAIL: the probe did not take '$*'" >&2
+    tail -20 "$work/trace" >&2
+    exit 1
+  fi
+}
+
+# Measures one second of the sink, after the sound has had time to settle.
+listen() {
+  local label="$1"
+  sleep 0.7
+  "$harness" record "$work/pulse" 1 "$work/$label.wav"
+  total="$("$harness" rms "$work/$label.wav")"
+  lowband="$(sox "$work/$label.wav" -n sinc 100-600 stat 2>&1 | awk '/^RMS +amplitude/ {print $3}')"
+  highband="$(sox "$work/$label.wav" -n sinc 2000-4000 stat 2>&1 | awk '/^RMS +amplitude/ {print $3}')"
+  echo "measured $label: rms=$total 300Hz-band=$lowband 3000Hz-band=$highband"
+}
+
+failures=0
+above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+expect() {
+  local what="$1" value="$2" relation="$3" limit="$4"
+  if [ "$relation" = ">" ] && above "$value" "$limit"; then return; fi
+  if [ "$relation" = "<" ] && above "$limit" "$value"; then return; fi
+  echo "FAIL: $what: $value is not $relation $limit" >&2
+  failures=$((failures + 1))
+}
+
+# The commands the program sent to Wine's MCI, in order. Calls with a return
+# buffer are Wine's own (it tries to open an unknown alias as a device).
+mci_commands() {
+  sed -n 's/.*:mciSendStringW (L"\(.*\)", 0*, 0, .*/\1/p' "$work/trace" | tr -d '\r' |
+    sed 's/\\\\/\\/g'
+}
+
+case "$case_name" in
+  transport)
+    send play "$(windows_path "$low")"
+    listen playing
+    expect "signal while playing" "$total" ">" "$signal_min"
+    send pause
+    listen paused
+    expect "silence while paused" "$total" "<" "$silence_max"
+    send resume
+    listen resumed
+    expect "signal after resume" "$total" ">" "$signal_min"
+    send stop
+    listen stopped
+    expect "silence after stop" "$total" "<" "$silence_max"
+    ;;
+  replace)
+    send play "$(windows_path "$low")"
+    listen first
+    expect "first track heard" "$lowband" ">" "$signal_min"
+    send play "$(windows_path "$high")"
+    listen second
+    expect "second track heard" "$highband" ">" "$signal_min"
+    expect "first track gone" "$lowband" "<" "$silence_max"
+    ;;
+  names)
+    send play "$(windows_path "$foreign")"
+    listen foreign
+    expect "a name outside the code page plays" "$highband" ">" "$signal_min"
+    send play "$(windows_path "$music/no such track.mp3")"
+    listen missing
+    expect "silence after a missing file" "$total" "<" "$silence_max"
+    ;;
+  mute-commands)
+    # Wine's device takes the mute command without muting, so the check is
+    # on the commands that reached it.
+    send play "$(windows_path "$low")"
+    send mute
+    send play "$(windows_path "$high")"
+    send quit
+    exec 3>&-
+    wait "$probe_pid" || true
+    probe_pid=""
+    mci_commands >"$work/commands"
+    cat "$work/commands"
+    # Patterns: the short path's folders and name are Wine's own 8.3 forms.
+    want=(
+      'stop mp3play' 'close mp3play' 'open Z:\\*~*.MP3 type mpegvideo alias mp3play'
+      'play mp3play' 'set mp3play audio all off'
+      'stop mp3play' 'close mp3play' 'open Z:\\*~*.MP3 type mpegvideo alias mp3play'
+      'play mp3play' 'stop mp3play' 'close all'
+    )
+    mapfile -t got <"$work/commands"
+    if [ "${#got[@]}" -ne "${#want[@]}" ]; then
+      echo "FAIL: ${#got[@]} commands reached the device, not ${#want[@]}" >&2
+      failures=$((failures + 1))
+    else
+      for i in "${!want[@]}"; do
+        # shellcheck disable=SC2053 # the expected line is a pattern
+        path="${got[$i]#open }"
+        path="${path% type mpegvideo alias mp3play}"
+        if [[ "${got[$i]}" != ${want[$i]} ]] || [[ "${got[$i]}" == open* && "$path" == *" "* ]]; then
+          echo "FAIL: command $i is '${got[$i]}', expected '${want[$i]}'" >&2
+          failures=$((failures + 1))
+        fi
+      done
+    fi
+    ;;
+  mute-sound)
+    send play "$(windows_path "$low")"
+    send mute
+    listen muted
+    if above "$total" "$silence_max"; then
+      echo "SKIPPED: Wine's mpegvideo device accepts 'set ... audio all off' but keeps playing" \
+        "(rms $total); mute is checked by the commands in RealSound.mute-commands"
+      exit 77
+    fi
+    send unmute
+    listen unmuted
+    expect "signal after unmute" "$total" ">" "$signal_min"
+    ;;
+  *)
+    echo "unknown case $case_name" >&2
+    exit 2
+    ;;
+esac
+
+[ "$failures" -eq 0 ] || exit 1
+echo "PASS: $case_name"
