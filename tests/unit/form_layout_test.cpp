@@ -1,0 +1,140 @@
+#include "player/form_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <vector>
+
+namespace jukett {
+namespace {
+
+constexpr float kTwipsPerPixel = 15;
+
+int Pixel(float twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel)); }
+
+TEST(FormLayout, TitleStripIsOneBlackBarAcrossTheWholeTop) {
+  // Sorted by left edge, the three title labels must leave no gap between them.
+  std::vector<ControlSpec> strip;
+  for (const ControlSpec& spec : FormControls()) {
+    if (spec.top == 0) strip.push_back(spec);
+  }
+  ASSERT_EQ(strip.size(), 3u);
+  std::sort(strip.begin(), strip.end(), [](auto& a, auto& b) { return a.left < b.left; });
+  float reach = 0;
+  for (const ControlSpec& spec : strip) {
+    EXPECT_LE(spec.left, reach) << spec.name;
+    EXPECT_EQ(spec.height, 255) << spec.name;
+    EXPECT_EQ(spec.backColor, 0x00000000u) << spec.name;
+    EXPECT_TRUE(spec.opaque) << spec.name;
+    reach = std::max(reach, spec.left + spec.width);
+  }
+  EXPECT_EQ(reach, kFormWidth);
+  EXPECT_EQ(SpecOf(Control::Label1).caption, kFormTitle);
+}
+
+TEST(FormLayout, NoControlBelowTheTitleStripOverlapsAnother) {
+  const auto controls = FormControls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    for (std::size_t j = i + 1; j < controls.size(); ++j) {
+      const ControlSpec& a = controls[i];
+      const ControlSpec& b = controls[j];
+      if (a.top == 0 && b.top == 0) continue;  // the title strip overlaps on purpose
+      const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                         a.top + a.height <= b.top || b.top + b.height <= a.top;
+      EXPECT_TRUE(apart) << a.name << " overlaps " << b.name;
+    }
+  }
+}
+
+TEST(FormLayout, LinesFrameTheOutermostPixelsAtBothHeights) {
+  const int right = Pixel(kFormWidth) - 1;
+  for (const float height : {kShortHeight, kTallHeight}) {
+    const int bottom = static_cast<int>(height / kTwipsPerPixel) - 1;
+    bool left = false, rightEdge = false, bottomEdge = false;
+    for (const LineSpec& line : FormLines()) {
+      EXPECT_EQ(line.color, kWindowText);
+      const bool vertical = line.x1 == line.x2;
+      // A line counts only if it reaches across the whole visible side.
+      if (vertical && Pixel(std::min(line.y1, line.y2)) <= 0 &&
+          Pixel(std::max(line.y1, line.y2)) >= bottom) {
+        left |= Pixel(line.x1) == 0;
+        rightEdge |= Pixel(line.x1) == right;
+      }
+      if (!vertical && Pixel(line.y1) == bottom && Pixel(std::min(line.x1, line.x2)) <= 0 &&
+          Pixel(std::max(line.x1, line.x2)) >= right) {
+        bottomEdge = true;
+      }
+    }
+    EXPECT_TRUE(left) << height;
+    EXPECT_TRUE(rightEdge) << height;
+    EXPECT_TRUE(bottomEdge) << height;
+  }
+  EXPECT_EQ(Pixel(kFormWidth), 209);
+  EXPECT_EQ(Pixel(kShortHeight), 145);
+  EXPECT_EQ(Pixel(kTallHeight), 233);
+}
+
+TEST(FormLayout, OnlyTheListsTakeFocusFileListFirst) {
+  std::set<int> indexes;
+  std::vector<const ControlSpec*> focusable;
+  for (const ControlSpec& spec : FormControls()) {
+    EXPECT_TRUE(indexes.insert(spec.tabIndex).second) << spec.name;
+    if (TakesFocus(spec)) focusable.push_back(&spec);
+  }
+  EXPECT_EQ(*indexes.begin(), 0);
+  EXPECT_EQ(*indexes.rbegin(), static_cast<int>(FormControls().size()) - 1);
+  ASSERT_EQ(focusable.size(), 2u);
+  std::sort(focusable.begin(), focusable.end(),
+            [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+  EXPECT_EQ(focusable[0]->control, Control::File1);
+  EXPECT_EQ(focusable[1]->control, Control::Dir1);
+}
+
+TEST(FormLayout, DirectoryListFitsOnlyTheTallWindow) {
+  const ControlSpec& dir = SpecOf(Control::Dir1);
+  EXPECT_GE(dir.top, kShortHeight);
+  EXPECT_LE(dir.top + dir.height, kTallHeight);
+  for (const ControlSpec& spec : FormControls()) {
+    EXPECT_LE(spec.left + spec.width, kFormWidth) << spec.name;
+    if (spec.control != Control::Dir1) {
+      EXPECT_LE(spec.top + spec.height, kShortHeight) << spec.name;
+    }
+  }
+}
+
+TEST(FormLayout, GlyphLabelsHoldOneWebdingsSymbolEach) {
+  std::set<std::string_view> captions;
+  int glyphs = 0;
+  for (const ControlSpec& spec : FormControls()) {
+    if (!IsGlyphLabel(spec)) {
+      EXPECT_EQ(spec.font.charset, kAnsiCharset) << spec.name;
+      continue;
+    }
+    ++glyphs;
+    EXPECT_EQ(spec.font.charset, kSymbolCharset) << spec.name;
+    EXPECT_EQ(spec.font.points, 11.25f) << spec.name;
+    EXPECT_EQ(spec.caption.size(), 1u) << spec.name;
+    EXPECT_FALSE(spec.opaque) << spec.name;
+    captions.insert(spec.caption);
+  }
+  EXPECT_EQ(glyphs, 5);
+  EXPECT_EQ(captions, (std::set<std::string_view>{"9", "<", "4", ";", ":"}));
+  EXPECT_EQ(SpecOf(Control::Label3).caption, "\xC3\x97");  // multiplication sign in UTF-8
+  EXPECT_EQ(SpecOf(Control::Label4).caption, " m");
+}
+
+TEST(FormLayout, LookupsNeverFallOffTheTable) {
+  for (const ControlSpec& spec : FormControls()) EXPECT_EQ(&SpecOf(spec.control), &spec);
+  for (const LineSpec& line : FormLines()) {
+    EXPECT_TRUE(IsLine(line.line));
+    EXPECT_EQ(&LineOf(line.line), &line);
+  }
+  EXPECT_EQ(SpecOf(Control::Form).control, Control::Form);
+  EXPECT_EQ(SpecOf(Control::Line1).width, 0);
+  EXPECT_FALSE(IsLine(Control::Label1));
+}
+
+}  // namespace
+}  // namespace jukett
