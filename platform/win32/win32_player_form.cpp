@@ -117,12 +117,15 @@ bool Win32PlayerForm::Create() {
 }
 
 HWND Win32PlayerForm::CreateList(const ControlSpec& spec, DWORD extraStyle) {
-  const RECT place = PixelRect(spec, twipsPerPixel_);
+  // The form draws the list's frame in solid black around it: a list box's
+  // own border takes the system's frame colour.
+  RECT place = PixelRect(spec, twipsPerPixel_);
+  if (spec.border) InflateRect(&place, -1, -1);
   const int id = spec.control == Control::File1 ? kFileListId : kDirListId;
   HWND list = CreateWindowExW(
       0, L"LISTBOX", L"",
-      WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY |
-          LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | extraStyle,
+      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+          LBS_HASSTRINGS | extraStyle,
       place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!list) return nullptr;
@@ -405,6 +408,12 @@ void Win32PlayerForm::Draw(HDC dc) {
   for (const LabelState& label : labels_) {
     PaintLabel(dc, *label.spec, PixelRect(*label.spec, twipsPerPixel_), label.caption,
                label.foreColor, fonts_.Get(label.spec->font));
+  }
+  HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  for (const ControlSpec& spec : FormControls()) {
+    if (spec.kind == ControlKind::Label || !spec.border) continue;
+    const RECT frame = PixelRect(spec, twipsPerPixel_);
+    FrameRect(dc, &frame, black);
   }
   for (const LineSpec& line : FormLines()) PaintLine(dc, line, twipsPerPixel_);
 }
