@@ -89,8 +89,8 @@ bool Win32PlayerForm::Create() {
   RegisterFormClass(instance, icon_, smallIcon_);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 
-  widthPixels_ = PixelForTwips(widthTwips_, twipsPerPixel_, 0);
-  heightPixels_ = PixelForTwips(heightTwips_, twipsPerPixel_, 0);
+  widthPixels_ = TwipsToPixels(widthTwips_, twipsPerPixel_);
+  heightPixels_ = TwipsToPixels(heightTwips_, twipsPerPixel_);
   const std::wstring title = Utf8ToWide(kFormTitle);
   // No caption and no frame; the minimise box only lets the shell minimise it.
   window_ = CreateWindowExW(0, kFormClass, title.c_str(),
@@ -185,7 +185,9 @@ void Win32PlayerForm::SetTop(float top) {
 void Win32PlayerForm::SetHeight(float height) {
   if (!window_) return;
   const RECT rect = WindowRect();
-  const int pixels = std::max(0, PixelForTwips(height, twipsPerPixel_, rect.bottom - rect.top));
+  // The nearest pixel: a size has no slide that must move at every step, and
+  // writing the height it already has must leave it alone.
+  const int pixels = std::max(0, TwipsToPixels(height, twipsPerPixel_));
   heightTwips_ = height;
   heightPixels_ = pixels;
   SetWindowPos(window_, nullptr, 0, 0, rect.right - rect.left, pixels,

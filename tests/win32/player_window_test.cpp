@@ -1,6 +1,7 @@
 // The real player window, built from its table and looked at pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "platform/win32/ansi_text.h"
@@ -371,6 +372,43 @@ TEST_F(PlayerWindow, DirectoryListChangesOnlyToFoldersThatExist) {
   SendMessageW(dir, WM_LBUTTONUP, 0, where);
   EXPECT_EQ(form.DirPath(), base + "\\Zed");
   EXPECT_EQ(events.events.back().what, "Change");
+}
+
+// Run by the DPI test, which sets the prefix's display to another DPI first
+// and names it in JUKETT_EXPECT_DPI; skipped otherwise.
+TEST_F(PlayerWindow, FollowsTheDisplayDpi) {
+  wchar_t expected[16] = {};
+  if (GetEnvironmentVariableW(L"JUKETT_EXPECT_DPI", expected, 16) == 0) {
+    GTEST_SKIP() << "only at another DPI";
+  }
+  const int dpi = _wtoi(expected);
+  const float twipsPerPixel = 1440.0f / static_cast<float>(dpi);
+  win32::Win32Screen screen;
+  ASSERT_EQ(screen.TwipsPerPixelX(), twipsPerPixel);
+  EXPECT_EQ(form.TwipsPerPixel(), twipsPerPixel);
+
+  ShowAndSettle();
+  const int width = static_cast<int>(std::lround(kFormWidth / twipsPerPixel));
+  for (const float height : {kShortHeight, kTallHeight}) {
+    form.SetHeight(height);
+    PumpMessages(300);
+    // Read back as written, so the handlers can tell the two heights apart.
+    EXPECT_EQ(form.Height(), height);
+    EXPECT_EQ(form.Width(), kFormWidth);
+    const WindowCapture shot(Window());
+    ASSERT_EQ(shot.Width(), width);
+    ASSERT_EQ(shot.Height(), static_cast<int>(std::lround(height / twipsPerPixel)));
+    int misses = 0;
+    for (int x = 0; x < shot.Width(); ++x)
+      misses += !shot.IsBlack(x, 0) + !shot.IsBlack(x, shot.Height() - 1);
+    for (int y = 0; y < shot.Height(); ++y)
+      misses += !shot.IsBlack(0, y) + !shot.IsBlack(shot.Width() - 1, y);
+    EXPECT_EQ(misses, 0) << "height " << height;
+  }
+  form.SetLeft(1500);
+  EXPECT_EQ(form.Left(), 1500);
+  form.SetLeft(1510);  // every write of another place moves at least a pixel
+  EXPECT_EQ(form.Left(), 1500 + twipsPerPixel);
 }
 
 }  // namespace
