@@ -374,6 +374,62 @@ TEST_F(PlayerWindow, DirectoryListChangesOnlyToFoldersThatExist) {
   EXPECT_EQ(events.events.back().what, "Change");
 }
 
+void SendPointer(POINT screen, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+  PumpMessages(80);
+}
+
+TEST_F(PlayerWindow, RealPointerInputReachesTheRightControls) {
+  form.SetLeft(100 * 15);
+  form.SetTop(100 * 15);
+  ShowAndSettle();
+  form.BringToForeground();
+  PumpMessages(100);
+  auto onScreen = [&](Control control, int dx, int dy) {
+    const RECT place = win32::PixelRect(SpecOf(control), form.TwipsPerPixel());
+    return POINT{100 + place.left + dx, 100 + place.top + dy};
+  };
+
+  SendPointer(onScreen(Control::Label3, 5, 5), 0);
+  SendPointer(onScreen(Control::Label3, 5, 5), MOUSEEVENTF_LEFTDOWN);
+  SendPointer(onScreen(Control::Label3, 6, 5), MOUSEEVENTF_LEFTUP);
+  ASSERT_EQ(events.Count("Click"), 1);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+
+  // Held on the title, the pointer keeps reporting there, even off the window.
+  SendPointer(onScreen(Control::Label1, 20, 5), 0);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZEALL));
+  SendPointer(onScreen(Control::Label1, 20, 5), MOUSEEVENTF_LEFTDOWN);
+  EXPECT_EQ(events.events.back().what, "MouseDown");
+  EXPECT_EQ(events.events.back().control, Control::Label1);
+  SendPointer(onScreen(Control::Label1, 20, 300), 0);
+  EXPECT_EQ(events.events.back().what, "MouseMove");
+  EXPECT_EQ(events.events.back().control, Control::Label1);
+  EXPECT_EQ(events.events.back().pointer.buttons, 1);
+  EXPECT_EQ(events.events.back().pointer.y, 300 * 15.0f);
+  SendPointer(onScreen(Control::Label1, 20, 300), MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(events.Count("Click"), 1);
+
+  // A double-click on a file is the list's double-click; a click is not.
+  const std::wstring folder = NewScratchFolder();
+  MakeFile(folder + L"one.mp3");
+  form.SetFileListPath(win32::WideToUtf8(folder));
+  PumpMessages(100);
+  const POINT entry = onScreen(Control::File1, 10, 6);
+  SendPointer(entry, MOUSEEVENTF_LEFTDOWN);
+  SendPointer(entry, MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(form.SelectedFileName(), "one.mp3");
+  EXPECT_EQ(events.Count("DblClick"), 0);
+  SendPointer(entry, MOUSEEVENTF_LEFTDOWN);
+  SendPointer(entry, MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(events.Count("DblClick"), 1);
+}
+
 // Run by the DPI test, which sets the prefix's display to another DPI first
 // and names it in JUKETT_EXPECT_DPI; skipped otherwise.
 TEST_F(PlayerWindow, FollowsTheDisplayDpi) {
