@@ -1,0 +1,88 @@
+#include "platform/win32/form_labels.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/win32/media_glyphs.h"
+#include "platform/win32/twips.h"
+
+namespace jukett::win32 {
+namespace {
+
+void Fill(HDC dc, const RECT& rect, COLORREF color) {
+  HBRUSH brush = CreateSolidBrush(color);
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+}
+
+// Where a single glyph of the selected font stands inside the label: one
+// character cell at the top, placed as the caption's alignment places text.
+RECT GlyphCell(HDC dc, const RECT& place, wchar_t character, Alignment align) {
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SIZE size{};
+  const wchar_t text[] = {character, 0};
+  GetTextExtentPoint32W(dc, text, 1, &size);
+  const int height = metrics.tmHeight;
+  // A missing glyph may measure as a thin box; the symbol wants a square cell.
+  const int width = std::max<int>(size.cx, height * 3 / 4);
+  const int left = align == Alignment::Center ? (place.left + place.right - width) / 2 : place.left;
+  return RECT{left, place.top, left + width, place.top + height};
+}
+
+}  // namespace
+
+RECT PixelRect(float left, float top, float width, float height, float twipsPerPixel) {
+  return RECT{TwipsToPixels(left, twipsPerPixel), TwipsToPixels(top, twipsPerPixel),
+              TwipsToPixels(left + width, twipsPerPixel),
+              TwipsToPixels(top + height, twipsPerPixel)};
+}
+
+RECT PixelRect(const ControlSpec& spec, float twipsPerPixel) {
+  return PixelRect(spec.left, spec.top, spec.width, spec.height, twipsPerPixel);
+}
+
+void PaintLabel(HDC dc, const ControlSpec& spec, const RECT& place, const std::wstring& caption,
+                Color foreColor, HFONT font) {
+  if (spec.opaque) Fill(dc, place, ResolveColor(spec.backColor));
+  RECT inside = place;
+  if (spec.border) {
+    HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    FrameRect(dc, &place, black);
+    InflateRect(&inside, -1, -1);
+  }
+  if (caption.empty()) return;
+
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
+  SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  const COLORREF color = ResolveColor(foreColor);
+  SetTextColor(dc, color);
+  const bool lone = caption.size() == 1;
+  if (IsGlyphLabel(spec) && lone && !FontHasGlyph(dc, caption[0]) &&
+      DrawMediaSymbol(dc, caption[0], GlyphCell(dc, inside, caption[0], spec.align), color)) {
+    RestoreDC(dc, saved);
+    return;
+  }
+  const UINT align = spec.align == Alignment::Center ? DT_CENTER : DT_LEFT;
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &inside,
+            align | DT_WORDBREAK | DT_NOPREFIX);
+  RestoreDC(dc, saved);
+}
+
+void PaintLine(HDC dc, const LineSpec& line, float twipsPerPixel) {
+  // As thick as one pixel at 96 DPI, so that at any DPI the frame covers the
+  // window's outermost pixels whichever way its size was rounded.
+  constexpr float kThickness = 15;
+  auto from = [&](float twips) { return static_cast<int>(std::floor(twips / twipsPerPixel)); };
+  auto to = [&](float twips) {
+    return std::max(from(twips) + 1,
+                    static_cast<int>(std::ceil((twips + kThickness) / twipsPerPixel)));
+  };
+  const RECT rect{from(std::min(line.x1, line.x2)), from(std::min(line.y1, line.y2)),
+                  to(std::max(line.x1, line.x2)), to(std::max(line.y1, line.y2))};
+  Fill(dc, rect, ResolveColor(line.color));
+}
+
+}  // namespace jukett::win32

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs the window's DPI test with the Wine prefix's display set to another
+# DPI, and always sets the prefix back for the tests that follow.
+# Usage: run_at_dpi.sh <wine-run.sh> <dpi> <test program>
+set -euo pipefail
+run="$1" dpi="$2" program="$3"
+key='HKCU\Control Panel\Desktop'
+
+restore() { "$run" reg delete "$key" /v LogPixels /f >/dev/null 2>&1 || true; }
+trap restore EXIT
+"$run" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+JUKETT_EXPECT_DPI="$dpi" "$run" "$program" --gtest_filter=PlayerWindow.FollowsTheDisplayDpi
