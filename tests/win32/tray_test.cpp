@@ -125,6 +125,9 @@ TEST_F(TrayTest, ClicksOnTheIconReachTheWindowInOrderAndTheIconGoesWithTheDelete
   ASSERT_NE(icon_, nullptr);
   ASSERT_TRUE(tray_.Add(record_));
   ASSERT_TRUE(WaitForIconCount(1));
+  // The shell shows the text before the end of the string, the blanks after it
+  // stay hidden.
+  EXPECT_EQ(WineTrayTips(), std::vector<std::wstring>{L" juKett ZRV - by kelvor "});
 
   ASSERT_EQ(ClickWineTrayIcon(TrayClick::kLeft), 0);
   ASSERT_TRUE(window_.WaitFor(WM_LBUTTONUP));
@@ -139,6 +142,7 @@ TEST_F(TrayTest, ClicksOnTheIconReachTheWindowInOrderAndTheIconGoesWithTheDelete
 
   tray_.Delete(record_);
   EXPECT_TRUE(WaitForIconCount(0));
+  EXPECT_TRUE(WineTrayTips().empty());
   // Nothing left to click, and nothing more arrives.
   const auto reported = window_.Codes().size();
   EXPECT_EQ(ClickWineTrayIcon(TrayClick::kLeft), 2);

@@ -1,5 +1,7 @@
 #include "wine_tray.h"
 
+#include <commctrl.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -55,6 +57,86 @@ int WineTrayIconCount() {
     if (IsWindowVisible(icon)) ++count;
   }
   return count;
+}
+
+namespace {
+
+// Memory in another process, for messages whose data the system does not
+// carry across for us.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HANDLE process, SIZE_T size)
+      : process_(process),
+        address_(static_cast<char*>(
+            VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))) {}
+  ~RemoteBuffer() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+  char* address() const { return address_; }
+  bool Write(SIZE_T offset, const void* data, SIZE_T size) {
+    return WriteProcessMemory(process_, address_ + offset, data, size, nullptr);
+  }
+  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
+    return ReadProcessMemory(process_, address_ + offset, data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_;
+  char* address_;
+};
+
+// Texts of every tool of one tooltip control in `process`.
+void CollectTips(HWND tooltip, HANDLE process, std::vector<std::wstring>& tips) {
+  constexpr SIZE_T kTextOffset = 1024;
+  constexpr SIZE_T kTextChars = 1024;  // the control's own limit for a tip
+  RemoteBuffer remote(process, kTextOffset + kTextChars * sizeof(wchar_t));
+  if (!remote.address()) return;
+  for (WPARAM index = 0;; ++index) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    DWORD_PTR found = 0;
+    if (!remote.Write(0, &tool, sizeof tool) ||
+        !SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, index,
+                             reinterpret_cast<LPARAM>(remote.address()), SMTO_BLOCK, 2000,
+                             &found) ||
+        !found || !remote.Read(0, &tool, sizeof tool)) {
+      return;
+    }
+    // Enumerating names the tool; asking for its text copies the text out.
+    tool.lpszText = reinterpret_cast<wchar_t*>(remote.address() + kTextOffset);
+    std::wstring text(kTextChars, L'\0');
+    remote.Write(0, &tool, sizeof tool);
+    remote.Write(kTextOffset, text.data(), sizeof(wchar_t));
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(tooltip, TTM_GETTEXTW, kTextChars,
+                        reinterpret_cast<LPARAM>(remote.address()), SMTO_BLOCK, 2000, &ignored);
+    remote.Read(kTextOffset, text.data(), kTextChars * sizeof(wchar_t));
+    text.resize(wcsnlen(text.c_str(), kTextChars));
+    tips.push_back(text);
+  }
+}
+
+}  // namespace
+
+std::vector<std::wstring> WineTrayTips() {
+  std::vector<std::wstring> tips;
+  HWND tray = FindWindowW(kWineTrayClass, kWineTrayTitle);
+  DWORD trayProcess = 0;
+  if (!tray || !GetWindowThreadProcessId(tray, &trayProcess)) return tips;
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, trayProcess);
+  if (!process) return tips;
+  for (HWND tooltip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tooltip;
+       tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(tooltip, &owner);
+    if (owner == trayProcess) CollectTips(tooltip, process, tips);
+  }
+  CloseHandle(process);
+  return tips;
 }
 
 void PumpMessages(DWORD milliseconds) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace jukett::testing {
 
@@ -17,6 +18,10 @@ inline constexpr wchar_t kWineTrayIconClass[] = L"__winex11_tray_icon";
 HWND VisibleWineTray();
 // How many icons the shown tray window holds.
 int WineTrayIconCount();
+
+// The tips Wine's tray holds for its icons, read out of the tray's own
+// process (its tooltip control keeps them there).
+std::vector<std::wstring> WineTrayTips();
 
 enum class TrayClick { kLeft, kRight, kDouble, kMove };
 
