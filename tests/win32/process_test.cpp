@@ -16,7 +16,12 @@ using win32::FolderOf;
 
 TEST(ProgramDirectory, IsTheFolderTheTestProgramLivesIn) {
   // The build put this program there; Wine names that folder in its own way.
-  const std::wstring folder = WindowsPathOf(JUKETT_TEST_PROGRAM_FOLDER);
+  std::wstring folder = WindowsPathOf(JUKETT_TEST_PROGRAM_FOLDER);
+  if (!UnderWine()) {
+    const std::string built = JUKETT_TEST_PROGRAM_FOLDER;
+    folder.assign(built.begin(), built.end());
+    for (wchar_t& c : folder) c = c == L'/' ? L'\\' : c;
+  }
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(win32::Win32Process().ProgramDirectory(), win32::WideToUtf8(folder));
 }

@@ -14,6 +14,9 @@ inline constexpr wchar_t kWineTrayClass[] = L"__winex11_standalone_tray";
 inline constexpr wchar_t kWineTrayTitle[] = L"Wine System Tray";
 inline constexpr wchar_t kWineTrayIconClass[] = L"__winex11_tray_icon";
 
+// Whether this program runs under Wine (whose tray these helpers know).
+bool UnderWine();
+
 // The tray window while it is shown; 0 when there is none or it is hidden.
 HWND VisibleWineTray();
 // How many icons the shown tray window holds.
