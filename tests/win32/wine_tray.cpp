@@ -6,12 +6,14 @@
 #include <fstream>
 #include <string>
 
+#include "platform/win32/ansi_text.h"
 #include "standin_process.h"
 
 namespace jukett::testing {
 namespace {
 
-// Wine's own path conversions, exported by its kernel32 only.
+// Wine's own path conversions, exported by its kernel32 only; Unix paths
+// are UTF-8.
 using ToUnix = char*(CDECL*)(const wchar_t*);
 using ToWindows = wchar_t*(CDECL*)(const char*);
 
@@ -35,8 +37,6 @@ const wchar_t* ClickName(TrayClick click) {
   }
   return L"move";
 }
-
-std::wstring Widened(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -181,9 +181,9 @@ int ClickWineTrayIcon(TrayClick click, int index) {
 
   // Wine starts a Unix program given its Unix path, but hands back no handle
   // to wait on; the script writes its status file last instead.
-  std::wstring commandLine = L"/bin/sh \"" + Widened(script) + L"\" --status \"" +
-                             Widened(unixStatus) + L"\" --index " + std::to_wstring(index) + L" " +
-                             ClickName(click);
+  std::wstring commandLine = L"/bin/sh \"" + win32::Utf8ToWide(script) + L"\" --status \"" +
+                             win32::Utf8ToWide(unixStatus) + L"\" --index " +
+                             std::to_wstring(index) + L" " + ClickName(click);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
