@@ -251,6 +251,8 @@ std::string SimFileSystem::LongPath(std::string_view path) const {
     if (!out.empty()) out += '\\';
     out += node->name;
   }
+  // A drive on its own is its root, as the platform writes it.
+  if (out.size() == 2 && out[1] == ':') out += '\\';
   return out;
 }
 

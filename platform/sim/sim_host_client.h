@@ -39,6 +39,7 @@ class SimHostClient {
     double at;  // the desktop's clock
   };
   const std::vector<PostedLine>& Posted() const { return posted_; }
+  void ForgetPosted() { posted_.clear(); }
 
  private:
   void MakePostOnEnter(Window room, Window input);

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ports/player_form.h"
+#include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_shell.h"
+
+namespace jukett::sim {
+
+// The player window kept as state: the controls as the window's table
+// creates them, a position in whole pixels of the screen, and the two lists
+// reading the simulated file system. Setting the folder list's path raises
+// its Change event and unloading raises Unload, both synchronously, as the
+// real window does.
+class SimPlayerForm : public PlayerForm {
+ public:
+  SimPlayerForm(SimScreen& screen, SimFileSystem& files, std::string initialDirectory);
+
+  void Connect(FormEvents& events) { events_ = &events; }
+
+  // Staging.
+  void PlaceAtPixels(int left, int top);
+  void RefuseMinimize(bool refuse) { refuseMinimize_ = refuse; }
+
+  // Observation.
+  int LeftPixel() const { return leftPixel_; }
+  int TopPixel() const { return topPixel_; }
+  bool Topmost() const { return topmost_; }
+  int ForegroundCount() const { return foregroundCount_; }
+  Color ForeColor(Control label) const;
+  std::vector<std::string> ListedFiles() const { return files_; }
+  int PositionWrites() const { return positionWrites_; }
+
+  // PlayerForm
+  float Left() override;
+  float Top() override;
+  float Width() override { return width_; }
+  float Height() override { return height_; }
+  void SetLeft(float left) override;
+  void SetTop(float top) override;
+  void SetHeight(float height) override { height_ = height; }
+  WindowState State() override { return state_; }
+  void SetState(WindowState state) override;
+  bool Visible() override { return visible_; }
+  void Show() override { visible_ = true; }
+  void Hide() override { visible_ = false; }
+  void MakeTopmost() override { topmost_ = true; }
+  void BringToForeground() override { ++foregroundCount_; }
+  Window Handle() override { return kHandle; }
+  std::uintptr_t IconHandle() override { return kIcon; }
+  int ScaleMode() override { return kScaleTwips; }
+  void Unload() override;
+  std::string Caption(Control label) override;
+  void SetCaption(Control label, std::string_view caption) override;
+  void SetForeColor(Control label, Color color) override { foreColors_[label] = color; }
+  void SetFileListPath(std::string_view path) override;
+  int FileCount() override { return static_cast<int>(files_.size()); }
+  int SelectedIndex() override { return selected_; }
+  void SetSelectedIndex(int index) override;
+  std::string SelectedFileName() override;
+  std::string DirPath() override { return dirPath_; }
+  void SetDirPath(std::string_view path) override;
+
+  static constexpr Window kHandle = 0x1234;
+  static constexpr std::uintptr_t kIcon = 0x5678;
+
+ private:
+  SimScreen& screen_;
+  SimFileSystem& fileSystem_;
+  FormEvents* events_ = nullptr;
+  std::map<Control, std::string> captions_;
+  std::map<Control, Color> foreColors_;
+  int leftPixel_ = 0;
+  int topPixel_ = 0;
+  float width_;
+  float height_;
+  WindowState state_ = WindowState::Normal;
+  bool visible_ = false;
+  bool topmost_ = false;
+  bool refuseMinimize_ = false;
+  int foregroundCount_ = 0;
+  int positionWrites_ = 0;
+  std::string dirPath_;
+  std::vector<std::string> files_;
+  int selected_ = -1;
+};
+
+}  // namespace jukett::sim

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/ports/process.h"
+#include "platform/ports/screen.h"
+#include "platform/ports/tray.h"
+
+namespace jukett::sim {
+
+// A display of whole pixels at a chosen density.
+class SimScreen : public Screen {
+ public:
+  SimScreen(int widthPixels, int heightPixels, float twipsPerPixel)
+      : widthPixels_(widthPixels), heightPixels_(heightPixels), twipsPerPixel_(twipsPerPixel) {}
+
+  float Width() override { return widthPixels_ * twipsPerPixel_; }
+  float Height() override { return heightPixels_ * twipsPerPixel_; }
+  float TwipsPerPixelX() override { return twipsPerPixel_; }
+
+ private:
+  int widthPixels_;
+  int heightPixels_;
+  float twipsPerPixel_;
+};
+
+// The shell's notification area: icons by window and id, as the shell keeps
+// them; adding an id twice fails, as does deleting one that is not there.
+class SimTray : public Tray {
+ public:
+  enum class Call { Add, Delete };
+
+  bool Add(const IconRecord& record) override;
+  void Delete(const IconRecord& record) override;
+
+  // The shell turns icons away, e.g. while it is still starting.
+  void RefuseIcons(bool refuse) { refuse_ = refuse; }
+  // The shell restarted: its icons are gone.
+  void ForgetIcons() { icons_.clear(); }
+
+  const std::vector<IconRecord>& Icons() const { return icons_; }
+  const std::vector<Call>& Calls() const { return calls_; }
+
+ private:
+  std::vector<IconRecord> icons_;
+  std::vector<Call> calls_;
+  bool refuse_ = false;
+};
+
+// What the simulation throws where the real program would end: it unwinds to
+// the test, so nothing after the end runs.
+struct ProcessEnded {};
+
+class SimProcess : public Process {
+ public:
+  explicit SimProcess(std::string programDirectory) : directory_(std::move(programDirectory)) {}
+
+  std::string ProgramDirectory() override { return directory_; }
+  [[noreturn]] void End() override;
+
+  int EndCount() const { return ends_; }
+
+ private:
+  std::string directory_;
+  int ends_ = 0;
+};
+
+}  // namespace jukett::sim

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/ports/player_form.h"
+#include "platform/ports/screen.h"
+#include "platform/ports/tray.h"
+
+namespace jukett {
+
+// The tip the tray shows; the record's field holds it, a NUL and blanks.
+inline constexpr std::string_view kTrayTip = " juKett ZRV - by kelvor ";
+
+// The program's one icon record, filled once at start-up for the window as
+// it is then, and handed unchanged to every add and delete.
+IconRecord MakeIconRecord(PlayerForm& form);
+
+// The tray reports its icon's events as pointer moves of the window whose X,
+// in pixels, is the event's message number.
+int TrayEventCode(float x, int scaleMode, float twipsPerPixelX);
+// A left release, left double-click or right release brings the window back.
+bool RestoresWindow(int trayEventCode);
+
+// Out of the tray: shown, in front, and no icon left behind.
+void RestoreFromTray(PlayerForm& form, Tray& tray, const IconRecord& record);
+
+// A pointer move of the window seen as a possible tray event.
+void DecodeTrayEvent(PlayerForm& form, Screen& screen, Tray& tray, const IconRecord& record,
+                     float x);
+
+}  // namespace jukett

@@ -1,0 +1,34 @@
+#include "player/track_list.h"
+
+#include "chathost/announcements.h"
+#include "chathost/chat_sender.h"
+#include "player/captions.h"
+#include "playback/mp3_play.h"
+
+namespace jukett {
+
+std::string CountLabelText(int fileCount) {
+  return std::to_string(fileCount) + " mp3's in this dir";
+}
+
+void UpdateCountLabel(PlayerForm& form) {
+  form.SetCaption(Control::Label10, CountLabelText(form.FileCount()));
+}
+
+void FollowDirectory(PlayerForm& form) { form.SetFileListPath(form.DirPath()); }
+
+std::string TrackPath(PlayerForm& form, char separator) {
+  return form.DirPath() + separator + form.SelectedFileName();
+}
+
+void ShowPauseGlyph(PlayerForm& form) {
+  if (form.Caption(Control::lbpause) == kPlayGlyph) form.SetCaption(Control::lbpause, kPauseGlyph);
+}
+
+void PlayDoubleClickedTrack(const PlayerPorts& ports) {
+  ShowPauseGlyph(ports.form);
+  PlayTrack(ports.media, TrackPath(ports.form, '\\'));
+  SendChat(ports.host, TrackAnnouncement(TrackEvent::Playing, ports.form.SelectedFileName()));
+}
+
+}  // namespace jukett

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "player/player_ports.h"
+
+namespace jukett {
+
+// "12 mp3's in this dir": one wording for every count.
+std::string CountLabelText(int fileCount);
+void UpdateCountLabel(PlayerForm& form);
+
+// The folder list moved: the track list follows it, and loses its selection.
+void FollowDirectory(PlayerForm& form);
+
+// The folder of `Dir1`, `separator` and the selected name, joined as they
+// stand (at a drive root the separator is doubled).
+std::string TrackPath(PlayerForm& form, char separator);
+
+// A track that starts never keeps the paused look.
+void ShowPauseGlyph(PlayerForm& form);
+
+// Double-click on `File1`: plays the selected track from its beginning.
+void PlayDoubleClickedTrack(const PlayerPorts& ports);
+
+}  // namespace jukett

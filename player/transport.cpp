@@ -1,0 +1,65 @@
+#include "player/transport.h"
+
+#include "chathost/announcements.h"
+#include "chathost/chat_sender.h"
+#include "player/captions.h"
+#include "player/track_list.h"
+#include "playback/mp3_play.h"
+
+namespace jukett {
+namespace {
+
+void Announce(const PlayerPorts& ports, TrackEvent event) {
+  SendChat(ports.host, TrackAnnouncement(event, ports.form.SelectedFileName()));
+}
+
+bool TrackSelected(PlayerForm& form) { return !form.SelectedFileName().empty(); }
+
+// Next and previous: a plain change of selection, then the track it lands on.
+void PlayEntry(const PlayerPorts& ports, int index) {
+  ports.form.SetSelectedIndex(index);
+  PlayTrack(ports.media, TrackPath(ports.form, '/'));
+  Announce(ports, TrackEvent::Playing);
+}
+
+}  // namespace
+
+void PlaySelectedTrack(const PlayerPorts& ports) {
+  ShowPauseGlyph(ports.form);
+  PlayTrack(ports.media, TrackPath(ports.form, '\\'));
+  Announce(ports, TrackEvent::Playing);
+}
+
+void PauseOrResumeTrack(const PlayerPorts& ports) {
+  PlayerForm& form = ports.form;
+  if (!TrackSelected(form)) return;
+  if (form.Caption(Control::lbpause) == kPauseGlyph) {
+    TogglePause(ports.media, true);
+    form.SetCaption(Control::lbpause, kPlayGlyph);
+    Announce(ports, TrackEvent::Paused);
+  } else {
+    TogglePause(ports.media, false);
+    form.SetCaption(Control::lbpause, kPauseGlyph);
+    Announce(ports, TrackEvent::Unpaused);
+  }
+}
+
+void StopSelectedTrack(const PlayerPorts& ports) {
+  if (!TrackSelected(ports.form)) return;
+  StopPlayback(ports.media);
+  Announce(ports, TrackEvent::Stopped);
+}
+
+void PlayNextTrack(const PlayerPorts& ports) {
+  const int index = ports.form.SelectedIndex();
+  if (index == ports.form.FileCount() - 1) return;
+  PlayEntry(ports, index + 1);
+}
+
+void PlayPreviousTrack(const PlayerPorts& ports) {
+  const int index = ports.form.SelectedIndex();
+  if (index <= 0) return;
+  PlayEntry(ports, index - 1);
+}
+
+}  // namespace jukett

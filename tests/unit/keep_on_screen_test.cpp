@@ -1,0 +1,142 @@
+#include "player/keep_on_screen.h"
+
+#include <cmath>
+#include <random>
+
+#include "player/form_layout.h"
+#include "player/pixel_grid.h"
+#include "player_fixture.h"
+
+namespace jukett::sim {
+namespace {
+
+// A window on its own screen, the slide's only world.
+struct Slide {
+  Slide(int screenWidth, int screenHeight, float twipsPerPixel)
+      : screen(screenWidth, screenHeight, twipsPerPixel) {}
+
+  void Run() { KeepOnScreen(form, screen, desktop); }
+
+  SimDesktop desktop;
+  SimFileSystem files;
+  SimScreen screen;
+  SimPlayerForm form{screen, files, "C:\\"};
+};
+
+TEST(KeepOnScreenTest, AWindowWellInsideIsNotTouched) {
+  Slide slide(1024, 768, 15);
+  slide.form.PlaceAtPixels(300, 200);
+  bool handled = false;
+  slide.desktop.Post([&] { handled = true; });
+  slide.Run();
+  EXPECT_EQ(slide.form.PositionWrites(), 0);
+  EXPECT_FALSE(handled) << "no events are handled when nothing moves";
+}
+
+TEST(KeepOnScreenTest, AWindowAboveTheScreenSlidesDownInStepsAndFlicksAtTheEdge) {
+  Slide slide(1024, 768, 15);
+  slide.form.PlaceAtPixels(300, -1000 / 15);
+  slide.Run();
+  EXPECT_EQ(slide.form.Top(), 0);
+  // Down one pixel a step, each step after the events, then the snap
+  // phase's one step out and back.
+  EXPECT_EQ(slide.desktop.PumpCount(), 66 + 1);
+  EXPECT_EQ(slide.form.PositionWrites(), 66 + 1 + 2);
+}
+
+TEST(KeepOnScreenTest, NearEdgesSnapFlush) {
+  Slide slide(1024, 768, 15);
+  slide.form.PlaceAtPixels(10, 300);  // 150 twips from the left
+  slide.Run();
+  EXPECT_EQ(slide.form.Left(), 0);
+
+  slide.form.PlaceAtPixels(1024 - 209 - 20, 300);  // right edge 300 twips short
+  slide.Run();
+  EXPECT_EQ(slide.form.Left() + kFormWidth, slide.screen.Width());
+}
+
+TEST(KeepOnScreenTest, AWindowWiderThanTheScreenEndsOnTheRightEdge) {
+  Slide slide(150, 100, 15);
+  slide.form.PlaceAtPixels(40, 10);
+  slide.Run();
+  EXPECT_EQ(slide.form.Left() + kFormWidth, slide.screen.Width());
+  EXPECT_LT(slide.form.Left(), 0);
+  EXPECT_EQ(slide.form.Top() + kShortHeight, slide.screen.Height());
+}
+
+TEST(KeepOnScreenTest, APressDuringTheSlideFinishesItsOwnSlideFirst) {
+  Slide slide(1024, 768, 15);
+  slide.form.PlaceAtPixels(-100, 300);
+  slide.desktop.Post([&] {
+    slide.form.PlaceAtPixels(slide.form.LeftPixel(), -50);
+    slide.Run();
+    EXPECT_EQ(slide.form.Top(), 0);
+    EXPECT_EQ(slide.form.Left(), 0);
+  });
+  slide.Run();
+  EXPECT_EQ(slide.form.Left(), 0);
+  EXPECT_EQ(slide.form.Top(), 0);
+}
+
+TEST(KeepOnScreenTest, TheHeightChangedDuringTheSlideCounts) {
+  Slide slide(1024, 768, 15);
+  slide.form.PlaceAtPixels(300, 768 - 145 + 40);
+  slide.desktop.Post([&] { slide.form.SetHeight(kTallHeight); });
+  slide.Run();
+  EXPECT_EQ(slide.form.Top() + kTallHeight, slide.screen.Height());
+}
+
+// Where the phases leave one axis: in, then flush with a near edge, each
+// final placement on the nearest pixel.
+float ExpectedEnd(float position, float extent, float screenExtent, float twipsPerPixel) {
+  auto onGrid = [&](float twips) { return std::lround(twips / twipsPerPixel) * twipsPerPixel; };
+  if (position < 0) position = onGrid(0);
+  if (position + extent > screenExtent) position = onGrid(screenExtent - extent);
+  if (position - 400 < 0) position = onGrid(0);
+  if (position + extent + 400 > screenExtent) position = onGrid(screenExtent - extent);
+  return position;
+}
+
+TEST(KeepOnScreenTest, EndsWhereThePhasesSayAtEveryDensityAndGeometry) {
+  std::mt19937 random(20261207);
+  for (float twipsPerPixel : {15.0f, 12.0f, 10.0f, 7.5f}) {
+    for (int round = 0; round < 250; ++round) {
+      const int screenWidth = std::uniform_int_distribution(120, 2560)(random);
+      const int screenHeight = std::uniform_int_distribution(90, 1600)(random);
+      Slide slide(screenWidth, screenHeight, twipsPerPixel);
+      if (round % 2 == 1) slide.form.SetHeight(kTallHeight);
+      const int left = std::uniform_int_distribution(-2 * screenWidth, 2 * screenWidth)(random);
+      const int top = std::uniform_int_distribution(-2 * screenHeight, 2 * screenHeight)(random);
+      slide.form.PlaceAtPixels(left, top);
+
+      const float expectedLeft = ExpectedEnd(left * twipsPerPixel, slide.form.Width(),
+                                             slide.screen.Width(), twipsPerPixel);
+      const float expectedTop = ExpectedEnd(top * twipsPerPixel, slide.form.Height(),
+                                            slide.screen.Height(), twipsPerPixel);
+      slide.Run();
+      ASSERT_EQ(slide.form.Left(), expectedLeft)
+          << twipsPerPixel << " twips/px, screen " << screenWidth << " from " << left;
+      ASSERT_EQ(slide.form.Top(), expectedTop)
+          << twipsPerPixel << " twips/px, screen " << screenHeight << " from " << top;
+      // Every step moves a pixel, so the slide is as long as the way it goes.
+      const int way = std::abs(left) + std::abs(top) + 2 * (screenWidth + screenHeight);
+      ASSERT_LE(slide.form.PositionWrites(), way + 16);
+    }
+  }
+}
+
+TEST(PixelForTwipsTest, EveryStepMovesAPixelAndFinalPlacementsTakeTheNearest) {
+  for (float twipsPerPixel : {30.0f, 20.0f, 15.0f, 12.0f, 7.5f}) {
+    for (int pixel : {-3, 0, 5}) {
+      const float at = pixel * twipsPerPixel;
+      EXPECT_EQ(PixelForTwips(at + 10, twipsPerPixel, pixel), pixel + 1) << twipsPerPixel;
+      EXPECT_EQ(PixelForTwips(at - 10, twipsPerPixel, pixel), pixel - 1) << twipsPerPixel;
+    }
+  }
+  EXPECT_EQ(PixelForTwips(9153, 12, 763), 763) << "a quarter pixel off stays put";
+  EXPECT_EQ(PixelForTwips(0, 15, -1), 0);
+  EXPECT_EQ(PixelForTwips(3000, 15, 0), 200);
+}
+
+}  // namespace
+}  // namespace jukett::sim

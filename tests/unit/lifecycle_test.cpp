@@ -1,0 +1,91 @@
+#include "player/lifecycle.h"
+
+#include "player/form_layout.h"
+#include "player_fixture.h"
+
+namespace jukett::sim {
+namespace {
+
+class Lifecycle : public PlayerTest {
+ protected:
+  void Store(const std::string& folder) {
+    profiles.WriteString("juKett ZRV", "path", folder, kSettingsFile);
+  }
+};
+
+TEST_F(Lifecycle, StartUpPlacesTheWindowCentredAcrossAndAtFortyTwoPercentDown) {
+  frm.Load();
+  EXPECT_TRUE(form.Topmost());
+  // On 15360 x 11520 twips: left 6112.5 and top 3808.5, on the nearest pixels.
+  EXPECT_EQ(form.LeftPixel(), 408);
+  EXPECT_EQ(form.TopPixel(), 254);
+}
+
+TEST_F(Lifecycle, AWindowLargerThanTheScreenStaysWhereStartUpPutsIt) {
+  SimScreen tiny{100, 80, 15};
+  SimPlayerForm small{tiny, files, kMusic};
+  PlayerPorts smallPorts{small, tiny, tray, process, media, profiles, {desktop, desktop}, desktop};
+  StartUp(smallPorts);
+  EXPECT_LT(small.Left(), 0);
+  EXPECT_LT(small.Top(), 0);
+}
+
+TEST_F(Lifecycle, StartUpGreetsThenRestoresTheFolderAndShowsItsCount) {
+  Store("C:\\Music\\Empty");
+  frm.Load();
+  ASSERT_EQ(client.Posted().size(), 2u);
+  EXPECT_EQ(client.Posted()[0].text, StatusAnnouncement(PlayerStatus::On));
+  EXPECT_EQ(client.Posted()[1].text, IdentityAnnouncement("None", "9"));
+  EXPECT_GE(client.Posted()[1].at - client.Posted()[0].at, 0.6);
+  EXPECT_EQ(form.DirPath(), "C:\\Music\\Empty");
+  EXPECT_EQ(form.Caption(Control::Label10), "0 mp3's in this dir");
+  EXPECT_TRUE(media.Commands().empty()) << "start-up neither selects nor plays";
+  EXPECT_FALSE(form.Visible());
+}
+
+TEST_F(Lifecycle, FirstRunKeepsTheInitialFolderAndSavesItAtTheEnd) {
+  frm.Load();
+  EXPECT_EQ(form.DirPath(), "C:\\Music");
+  EXPECT_EQ(form.Caption(Control::Label10), "3 mp3's in this dir");
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(StoredFolder(), "C:\\Music");
+}
+
+TEST_F(Lifecycle, AStoredFolderThatIsGoneLeavesTheListsWhereTheyAre) {
+  Store("C:\\Gone");
+  frm.Load();
+  EXPECT_EQ(form.DirPath(), "C:\\Music");
+  EXPECT_EQ(form.Caption(Control::Label10), "3 mp3's in this dir");
+}
+
+TEST_F(Lifecycle, QuittingWhilePlayingStopsTheTrackAndStoresTheCurrentFolder) {
+  Start();
+  Select(0);
+  frm.Click(Control::lbplay);
+  form.SetDirPath("C:\\Music\\Empty");
+  media.ForgetTrace();
+  client.ForgetPosted();
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(media.Commands(), (std::vector<std::string>{"stop mp3play", "close all"}));
+  EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
+  EXPECT_TRUE(Posted().empty()) << "an unload by itself says nothing";
+}
+
+TEST_F(Lifecycle, FirstRunCreatesTheSettingsFileWithTheSectionAndKey) {
+  EXPECT_FALSE(files.FileExists(kSettingsFile));
+  frm.Load();
+  EXPECT_FALSE(files.FileExists(kSettingsFile)) << "reading creates nothing";
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(files.ReadFile(kSettingsFile), "[juKett ZRV]\r\npath=C:\\Music\r\n");
+}
+
+TEST_F(Lifecycle, AnUnwritableProgramFolderStillEnds) {
+  files.SetReadOnly(kProgramDir, true);
+  frm.Load();
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_FALSE(files.FileExists(kSettingsFile));
+  EXPECT_EQ(media.Commands().back(), "close all");
+}
+
+}  // namespace
+}  // namespace jukett::sim
