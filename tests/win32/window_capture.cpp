@@ -86,16 +86,4 @@ bool WindowCapture::Save(const std::wstring& path) const {
   return static_cast<bool>(out);
 }
 
-void PumpMessages(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(10);
-  } while (GetTickCount() - start < ms);
-}
-
 }  // namespace jukett::testing

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "message_pump.h"
+
 namespace jukett::testing {
 
 // What a window shows, pixel by pixel, read back from its own surface.
@@ -30,8 +32,5 @@ class WindowCapture {
   int height_ = 0;
   std::vector<std::uint32_t> pixels_;
 };
-
-// Handles every window message waiting for this thread, for `ms` milliseconds.
-void PumpMessages(DWORD ms);
 
 }  // namespace jukett::testing

@@ -141,18 +141,6 @@ std::vector<std::wstring> WineTrayTips() {
   return tips;
 }
 
-void PumpMessages(DWORD milliseconds) {
-  const ULONGLONG deadline = GetTickCount64() + milliseconds;
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(5);
-  } while (GetTickCount64() < deadline);
-}
-
 std::string UnixPathOf(const std::wstring& windowsPath) {
   auto toUnix = WineExport<ToUnix>("wine_get_unix_file_name");
   if (!toUnix) return {};

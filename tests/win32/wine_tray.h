@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "message_pump.h"
+
 namespace jukett::testing {
 
 // Wine's own notification area: the "Wine System Tray" window Wine shows when
@@ -34,9 +36,6 @@ enum class TrayClick { kLeft, kRight, kDouble, kMove };
 // status: 0 clicked, 2 no tray window shown; -1 when it could not be run or
 // did not finish in time.
 int ClickWineTrayIcon(TrayClick click, int index = 0);
-
-// Dispatches this thread's messages for about `milliseconds`.
-void PumpMessages(DWORD milliseconds);
 
 // The Unix path Wine maps a Windows path to; empty when not under Wine.
 std::string UnixPathOf(const std::wstring& windowsPath);
