@@ -169,17 +169,29 @@ float Win32PlayerForm::Height() {
 void Win32PlayerForm::SetLeft(float left) {
   const RECT rect = WindowRect();
   const int x = PixelForTwips(left, twipsPerPixel_, rect.left);
-  if (window_ && x != rect.left) {
-    SetWindowPos(window_, nullptr, x, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (x != rect.left) MoveTo(x, rect.top);
 }
 
 void Win32PlayerForm::SetTop(float top) {
   const RECT rect = WindowRect();
   const int y = PixelForTwips(top, twipsPerPixel_, rect.top);
-  if (window_ && y != rect.top) {
-    SetWindowPos(window_, nullptr, rect.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (y != rect.top) MoveTo(rect.left, y);
+}
+
+// A minimised window moves where it will be restored to: that is where its
+// position is read from, so a slide running meanwhile still comes to an end.
+void Win32PlayerForm::MoveTo(int x, int y) {
+  if (!window_) return;
+  if (!IsIconic(window_)) {
+    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
   }
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(window_, &placement);
+  OffsetRect(&placement.rcNormalPosition, x - placement.rcNormalPosition.left,
+             y - placement.rcNormalPosition.top);
+  SetWindowPlacement(window_, &placement);
 }
 
 void Win32PlayerForm::SetHeight(float height) {

@@ -98,6 +98,7 @@ class Win32PlayerForm : public PlayerForm {
   void FillDirList();
   void OpenDirEntry(int index);
   RECT WindowRect() const;
+  void MoveTo(int x, int y);
 
   FormEvents& events_;
   HWND window_ = nullptr;

@@ -175,6 +175,10 @@ TEST_F(PlayerWindow, ShowsHidesMinimisesAndRestores) {
   form.SetState(WindowState::Minimized);
   PumpMessages(100);
   EXPECT_EQ(form.State(), WindowState::Minimized);
+  // Moved while minimised, it reads back where it will be restored to.
+  const float left = form.Left();
+  form.SetLeft(left + 10);
+  EXPECT_EQ(form.Left(), left + 15);
   form.Hide();
   EXPECT_FALSE(form.Visible());
   form.SetState(WindowState::Normal);
