@@ -54,7 +54,7 @@ TEST_F(ChatHost, AnnouncementLandsInTheRoomByteExact) {
 
   SendChat(host, kAnnouncement);
 
-  EXPECT_EQ(standin.Log(), kLoggedAnnouncement);
+  EXPECT_EQ(standin.LogOfLines(1), kLoggedAnnouncement);
   EXPECT_EQ(ReadWindowText(windows, FirstInput()), "");
   const Window transcript = windows.FindChild(room, kNoWindow, classes::kTranscript);
   EXPECT_NE(ReadWindowText(windows, transcript).find(kAnnouncement), std::string::npos);
@@ -64,7 +64,7 @@ TEST_F(ChatHost, ReachesARoomBehindOtherWindows) {
   StandinProcess standin({L"--children", L"other,welcome,room"});
   ASSERT_TRUE(standin.Ready());
   SendChat(host, "behind");
-  EXPECT_EQ(standin.Log(), "behind\n");
+  EXPECT_EQ(standin.LogOfLines(1), "behind\n");
 }
 
 TEST_F(ChatHost, NothingLandsWithoutARoomOrAnInput) {
@@ -93,7 +93,7 @@ TEST_F(ChatHost, UnsentTextGoesBackIntoTheInput) {
     StandinProcess standin({L"--input-text", c.typed});
     ASSERT_TRUE(standin.Ready());
     SendChat(host, "line");
-    EXPECT_EQ(standin.Log(), "line\n");
+    EXPECT_EQ(standin.LogOfLines(1), "line\n");
     EXPECT_EQ(ReadWindowText(windows, FirstInput()), c.left);
   }
 }

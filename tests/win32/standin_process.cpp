@@ -1,5 +1,6 @@
 #include "standin_process.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -80,6 +81,16 @@ bool StandinProcess::WaitUntilReady(DWORD timeoutMs) const {
 std::string StandinProcess::Log() const {
   std::ifstream file(std::filesystem::path(logPath_), std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string StandinProcess::LogOfLines(int lines, DWORD timeoutMs) const {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  std::string log = Log();
+  while (std::count(log.begin(), log.end(), '\n') < lines && GetTickCount64() < deadline) {
+    Sleep(20);
+    log = Log();
+  }
+  return log;
 }
 
 }  // namespace jukett::testing

@@ -20,6 +20,9 @@ class StandinProcess {
   bool Ready() const { return ready_; }
   // The bytes the host logged for the lines posted in its rooms.
   std::string Log() const;
+  // The log once it holds `lines` lines, or as it is after `timeoutMs`: a busy
+  // machine may take the host longer to post a line than the player waits.
+  std::string LogOfLines(int lines, DWORD timeoutMs = 15000) const;
 
  private:
   bool WaitUntilReady(DWORD timeoutMs) const;
