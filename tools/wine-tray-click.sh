@@ -3,7 +3,7 @@
 # window Wine shows when the desktop has no tray of its own (as on a bare
 # virtual display), with real X pointer input.
 #
-#   wine-tray-click.sh [--status FILE] [--index N] left|right|double|move
+#   wine-tray-click.sh [--status FILE] [--index N] left|right|double|move|press|release
 #
 # Icons sit side by side from the left edge of the window's client area, one
 # small icon plus a two-pixel border on each side, 20 x 20 pixels at 96 DPI;
@@ -52,6 +52,8 @@ case "$action" in
   right) xdotool click 3 ;;
   double) xdotool click --repeat 2 --delay 80 1 ;;
   move) true ;;
+  press) xdotool mousedown 1 ;;
+  release) xdotool mouseup 1 ;;
   *) finish 64 ;;
 esac || finish 1
 finish 0

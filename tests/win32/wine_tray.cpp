@@ -34,6 +34,10 @@ const wchar_t* ClickName(TrayClick click) {
       return L"double";
     case TrayClick::kMove:
       return L"move";
+    case TrayClick::kPress:
+      return L"press";
+    case TrayClick::kRelease:
+      return L"release";
   }
   return L"move";
 }

@@ -28,7 +28,8 @@ int WineTrayIconCount();
 // process (its tooltip control keeps them there).
 std::vector<std::wstring> WineTrayTips();
 
-enum class TrayClick { kLeft, kRight, kDouble, kMove };
+// A press or a release alone is half of a left click.
+enum class TrayClick { kLeft, kRight, kDouble, kMove, kPress, kRelease };
 
 // Clicks the tray's icon number `index` (0: the first added) with real X
 // pointer input, through tools/wine-tray-click.sh, and waits until the click
