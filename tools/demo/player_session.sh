@@ -59,10 +59,11 @@ session_start() {
   SESSION_PLAYER_COUNT=0
   trap session_stop EXIT
 
-  export WINEPREFIX="$SESSION_BUILD/wineprefix"
+  export WINEPREFIX="${SESSION_WINEPREFIX:-$SESSION_BUILD/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   "$SESSION_BUILD/wine-run.sh" --prepare-only
+  session_quiet_crashes
   # A wineserver left from an earlier run may hold another display.
   "$SESSION_WINESERVER" -k 2>/dev/null || true
   "$SESSION_WINESERVER" -w 2>/dev/null || true
@@ -71,6 +72,15 @@ session_start() {
   session_start_sound
   session_make_music "$SESSION_DIR/music"
   session_start_standin
+}
+
+# A program that crashes under Wine ends with a backtrace on its error
+# output instead of waiting behind a crash dialog nobody sees.
+session_quiet_crashes() {
+  [ -f "$WINEPREFIX/.jukett-quiet-crashes" ] && return 0
+  "$SESSION_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    >/dev/null 2>&1 && touch "$WINEPREFIX/.jukett-quiet-crashes"
+  "$SESSION_WINESERVER" -w 2>/dev/null || true
 }
 
 # A virtual display of our own; Xvfb picks a free number and tells it.
@@ -180,8 +190,15 @@ session_watch_room() {
   SESSION_TAIL_PID=$!
 }
 
-# When the room's line N (from 1) arrived, in ms since the epoch.
-session_line_ms() { sed -n "${1}p" "$SESSION_LINE_TIMES"; }
+# When the room's line N (from 1) arrived, in ms since the epoch; the
+# watcher may note it a moment after the line is in the log.
+session_line_ms() {
+  for _ in $(seq 1 300); do
+    [ "$(wc -l <"$SESSION_LINE_TIMES")" -ge "$1" ] && break
+    sleep 0.01
+  done
+  sed -n "${1}p" "$SESSION_LINE_TIMES"
+}
 
 # ---- The player ----
 
@@ -218,7 +235,7 @@ session_player_start() {
 }
 
 session_find_window() {
-  xdotool search --onlyvisible --name "^${SESSION_TITLE}\$" 2>/dev/null | head -n 1
+  xdotool search --onlyvisible --name "^${SESSION_TITLE}\$" 2>/dev/null | head -n 1 || true
 }
 
 # Waits up to SECONDS for the player process to end; status 0 when it did.
@@ -238,7 +255,8 @@ session_player_wait_end() {
 # "X Y WIDTH HEIGHT" of the player's window on the screen, in pixels.
 session_geometry() {
   local window="${1:-$SESSION_WINDOW}" x y w h
-  eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | tr -d '\r')"
+  local X="" Y="" WIDTH="" HEIGHT="" SCREEN="" WINDOW=""
+  eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | tr -d '\r' || true)"
   x=${X:-}; y=${Y:-}; w=${WIDTH:-}; h=${HEIGHT:-}
   echo "$x $y $w $h"
 }
@@ -317,7 +335,7 @@ session_drag_title() {
 }
 
 session_tray_window() {
-  xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -n 1
+  xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -n 1 || true
 }
 
 session_tray_click() {
