@@ -29,6 +29,8 @@ print_transcript() {
 }
 
 on_desktop() {
+  # Music for the person at the desktop, through their own speakers.
+  SESSION_PRIVATE_SOUND=0
   session_start "$build" "$work"
   session_player_start "$SESSION_MUSIC"
   echo "juKett ZRV is running beside the stand-in chat room; switch it off with its \"×\"."

@@ -100,7 +100,9 @@ session_start_display() {
 }
 
 # Sound is a bonus: without PulseAudio the player runs all the same, silent.
+# SESSION_PRIVATE_SOUND=0 leaves the player on the desktop's own sound.
 session_start_sound() {
+  [ "${SESSION_PRIVATE_SOUND:-1}" = 1 ] || return 0
   command -v pulseaudio >/dev/null 2>&1 || return 0
   local line
   if line="$("$SESSION_TOOLS/audio/pulse-null-sink.sh" start "$SESSION_DIR/pulse" 2>/dev/null)"; then
