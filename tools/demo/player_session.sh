@@ -14,11 +14,18 @@
 #   session_click NAME [single|double] a control of the window by its name
 #   session_click_track INDEX          double-click a row of the track list
 #   session_click_folder INDEX         double-click a row of the folder list
-#   session_drag_title DX DY           drag the window by its title strip
+#   session_drag_title TO_X TO_Y [GRAB_X GRAB_Y]
+#                                      drag the window by its title strip
+#   session_geometry                   "X Y WIDTH HEIGHT" of the window
 #   session_tray_click [left|right|double]
+#   session_tray_icons                 how many icons the tray shows
 #   session_screenshot FILE            the whole display, as PNG
+#   session_listen [SECONDS]           RMS of what the null sink plays
 #   session_room                       the room's log as UTF-8 text
 #   session_announcements              the same, without the HTML
+#   session_wait_lines COUNT [SECONDS] until the room holds COUNT lines
+#   session_line_ms N                  when the room got line N
+#   session_mci_commands               what the player sent to MCI
 #   session_stop                       end all of it (also on EXIT)
 
 SESSION_WINE=/usr/lib/wine/wine64
@@ -31,14 +38,14 @@ SESSION_TWIPS_PER_PIXEL=15
 # A row of either list box: Arial 8 pt (Liberation Sans) at 96 DPI under Wine.
 SESSION_LIST_ROW="${SESSION_LIST_ROW:-12}"
 
-# Each control's place in the window, in twips: left top width height.
-declare -A SESSION_CONTROLS=(
-  [Label1]="240 0 2655 255" [Label2]="0 0 255 255" [Label3]="2880 0 255 255"
-  [Label4]="2760 1800 255 255" [Label5]="1800 1800 855 255"
-  [lbback]="120 1440 225 345" [lbstop]="720 1440 345 300" [lbplay]="1320 1440 465 300"
-  [lbpause]="2040 1440 345 300" [lbfoward]="2760 1440 255 300"
-  [File1]="120 360 2895 1080" [Dir1]="120 2280 2895 1050"
-)
+# Each control's place in the window, in twips ("left top width height"),
+# read from the window's own layout table so the two cannot drift apart.
+declare -A SESSION_CONTROLS=()
+while read -r name left top width height; do
+  SESSION_CONTROLS[$name]="$left $top $width $height"
+done < <(sed -n 's/.*ControlSpec{Control::[A-Za-z0-9]*, "\([A-Za-z0-9]*\)", [A-Za-z:]*, \([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\),.*/\1 \2 \3 \4 \5/p' \
+  "$SESSION_TOOLS/../player/form_layout.cpp")
+unset name left top width height
 
 session_note() { printf '[%s] %s\n' "$(date +%T.%3N)" "$*" >&2; }
 
@@ -256,11 +263,9 @@ session_player_wait_end() {
 
 # "X Y WIDTH HEIGHT" of the player's window on the screen, in pixels.
 session_geometry() {
-  local window="${1:-$SESSION_WINDOW}" x y w h
-  local X="" Y="" WIDTH="" HEIGHT="" SCREEN="" WINDOW=""
+  local window="${1:-$SESSION_WINDOW}" X="" Y="" WIDTH="" HEIGHT="" SCREEN="" WINDOW=""
   eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null | tr -d '\r' || true)"
-  x=${X:-}; y=${Y:-}; w=${WIDTH:-}; h=${HEIGHT:-}
-  echo "$x $y $w $h"
+  echo "$X $Y $WIDTH $HEIGHT"
 }
 
 session_window_visible() {
@@ -288,7 +293,7 @@ session_click_at() {
   else
     xdotool click 1
   fi
-  sleep "${SESSION_CLICK_SETTLE:-0.2}"
+  sleep 0.2
 }
 
 session_click() {
@@ -375,7 +380,9 @@ session_wait_lines() {
   return 1
 }
 
-# Each "open" the player sent to MCI in its current run, one a line.
+# Every command the player sent to MCI in its current run, one a line, as
+# sent. Calls with a return buffer are Wine's own (it tries to open an
+# unknown alias as a device).
 session_mci_commands() {
   sed -n 's/.*:mciSendStringW (L"\(.*\)", 0*, 0, .*/\1/p' "$SESSION_TRACE" | tr -d '\r' |
     sed 's/\\\\/\\/g'
