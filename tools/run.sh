@@ -1,38 +1,95 @@
 #!/usr/bin/env bash
-# Runs juKett ZRV under Wine beside the stand-in chat room, on this desktop
-# (or, without one, on a virtual display, printing what the room received).
+# Runs juKett ZRV under Wine beside the stand-in chat room, with a folder of
+# generated music to play.
+#
+# On a desktop (DISPLAY set) the player stays until you switch it off with
+# its own "×"; then the chat room closes and its transcript is printed.
+# Without a desktop it runs on a virtual display and goes through a short
+# demonstration with real pointer input (play, pause, next, the folder
+# panel, the tray, off), leaving screenshots of each step and the room's
+# transcript in build/demo-output/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+repo="$PWD"
 
 tools/setup.sh
-if [ -z "${DISPLAY:-}" ]; then
-  exec env JUKETT_HEADLESS=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 >/dev/null
+cmake --build --preset win64 -j2 >/dev/null
 
+# shellcheck source=demo/player_session.sh
+source tools/demo/player_session.sh
 build=build/win64
-demo="$build/demo"
-mkdir -p "$demo"
-rm -f "$demo/ready" "$demo/room.log"
-"$build/wine-run.sh" --prepare-only
-export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=-all
-wine=/usr/lib/wine/wine64
+work="$build/demo"
+output="$repo/build/demo-output"
+rm -rf "$work"
 
-winpath() { "$wine" winepath -w "$1" 2>/dev/null; }
-"$wine" "$build/bin/standin-host.exe" --screen-name "$(whoami)" \
-  --log "$(winpath "$demo/room.log")" --ready "$(winpath "$demo/ready")" &
-standin=$!
-for _ in $(seq 1 300); do [ -f "$demo/ready" ] && break; sleep 0.1; done
+print_transcript() {
+  echo "The chat room received:"
+  session_announcements | sed 's/^/  /'
+}
 
-"$wine" "$build/bin/jukettzrv.exe"
-echo "The chat room received:"
-sed 's/^/  /' "$demo/room.log" 2>/dev/null | iconv -f windows-1252 -t utf-8 || true
+on_desktop() {
+  # Music for the person at the desktop, through their own speakers.
+  SESSION_PRIVATE_SOUND=0
+  session_start "$build" "$work"
+  session_player_start "$SESSION_MUSIC"
+  echo "juKett ZRV is running beside the stand-in chat room; switch it off with its \"×\"."
+  while [ -n "$SESSION_PLAYER_PID" ] && ! session_player_wait_end 1; do :; done
+  print_transcript
+  session_stop
+}
 
-if [ -n "${JUKETT_HEADLESS:-}" ]; then
-  /usr/lib/wine/wineserver -k
+# One step of the demonstration: a pause to let it show, then a screenshot
+# named for it.
+step() {
+  local name="$1"
+  sleep 0.8
+  session_screenshot "$output/$name.png"
+  echo "  $name"
+}
+
+demonstration() {
+  rm -rf "$output"
+  mkdir -p "$output"
+  session_start "$build" "$work"
+  echo "Demonstration on a virtual display ($SESSION_SCREEN):"
+  session_player_start "$SESSION_MUSIC"
+  session_wait_lines 2 10 || true
+  step 01-started
+  # Out of the chat room's way, by its title strip.
+  session_drag_title 704 410
+  session_click_track 0
+  session_wait_lines 3 10 || true
+  step 02-playing
+  session_click lbpause
+  step 03-paused
+  session_click lbpause
+  session_click lbfoward
+  session_wait_lines 6 10 || true
+  step 04-next-track
+  session_click Label5
+  step 05-dir-shown
+  session_click Label5
+  session_wait_lines 9 10 || true
+  step 06-dir-hidden
+  session_click Label2
+  session_wait_lines 10 10 || true
+  sleep 1.5
+  step 07-in-tray
+  session_tray_click left
+  step 08-restored
+  session_click Label3
+  session_player_wait_end 10 || true
+  step 09-off
+  session_room >"$output/chat-room.txt"
+  session_announcements >"$output/chat-room-plain.txt"
+  print_transcript
+  session_stop
+  echo "Screenshots and the room's transcript (UTF-8) are in $output/"
+}
+
+if [ -n "${DISPLAY:-}" ]; then
+  on_desktop
 else
-  echo "Close the chat room window to end."
-  wait "$standin" || true
+  demonstration
 fi

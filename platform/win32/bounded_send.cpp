@@ -1,10 +1,18 @@
 #include "platform/win32/bounded_send.h"
 
-#include <chrono>
-#include <thread>
+#include <utility>
 
 namespace jukett::win32 {
+
+struct BoundedSender::Pending {
+  Delivery delivery;
+  HANDLE answered = nullptr;  // set once the helper has the answer
+  LONG holders = 2;           // the sender and the helper
+};
+
 namespace {
+
+using Pending = BoundedSender::Pending;
 
 // How long a helper thread keeps a message for a hung program before it drops
 // it; meanwhile that program gets no further messages.
@@ -23,12 +31,35 @@ Delivery SendNow(Delivery delivery, DWORD timeoutMs) {
   return delivery;
 }
 
+void LetGo(Pending* pending) {
+  if (InterlockedDecrement(&pending->holders) != 0) return;
+  CloseHandle(pending->answered);
+  delete pending;
+}
+
+DWORD WINAPI Deliver(void* parameter) {
+  auto* pending = static_cast<Pending*>(parameter);
+  pending->delivery = SendNow(std::move(pending->delivery), kGiveUpMs);
+  SetEvent(pending->answered);
+  LetGo(pending);
+  return 0;
+}
+
+bool IsAnswered(const Pending* pending) {
+  return WaitForSingleObject(pending->answered, 0) == WAIT_OBJECT_0;
+}
+
 }  // namespace
+
+BoundedSender::~BoundedSender() {
+  for (const auto& [thread, pending] : unanswered_) LetGo(pending);
+}
 
 bool BoundedSender::StillStuck(DWORD thread) {
   const auto it = unanswered_.find(thread);
   if (it == unanswered_.end()) return false;
-  if (it->second.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return true;
+  if (!IsAnswered(it->second)) return true;
+  LetGo(it->second);
   unanswered_.erase(it);
   return false;
 }
@@ -41,14 +72,25 @@ std::optional<Delivery> BoundedSender::Send(Delivery delivery) {
   if (thread == GetCurrentThreadId()) return SendNow(std::move(delivery), kGiveUpMs);
   if (StillStuck(thread)) return std::nullopt;
 
-  std::packaged_task<Delivery(Delivery, DWORD)> task(SendNow);
-  std::shared_future<Delivery> answer = task.get_future().share();
-  std::thread(std::move(task), std::move(delivery), kGiveUpMs).detach();
-  if (answer.wait_for(std::chrono::milliseconds(timeoutMs_)) != std::future_status::ready) {
-    unanswered_[thread] = answer;
+  auto* pending = new Pending{std::move(delivery), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  if (!pending->answered) {
+    delete pending;
     return std::nullopt;
   }
-  return answer.get();
+  HANDLE helper = CreateThread(nullptr, 0, &Deliver, pending, 0, nullptr);
+  if (!helper) {
+    CloseHandle(pending->answered);
+    delete pending;
+    return std::nullopt;
+  }
+  CloseHandle(helper);
+  if (WaitForSingleObject(pending->answered, timeoutMs_) != WAIT_OBJECT_0) {
+    unanswered_[thread] = pending;
+    return std::nullopt;
+  }
+  std::optional<Delivery> answer = std::move(pending->delivery);
+  LetGo(pending);
+  return answer;
 }
 
 }  // namespace jukett::win32

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <future>
 #include <map>
 #include <optional>
 #include <string>
@@ -27,19 +26,31 @@ struct Delivery {
 // answer does not come in time is left to a helper thread to finish; until it
 // has, that program's further messages are given up at once, so a hung
 // program costs the player one timeout, not one per message.
+//
+// The helper is a plain Windows thread sharing one counted record with the
+// sender: the C++ runtime's threads and futures of this toolchain, started
+// and dropped by the hundred, crashed the program now and then inside the
+// system's thread start and exit.
 class BoundedSender {
  public:
   explicit BoundedSender(DWORD timeoutMs) : timeoutMs_(timeoutMs) {}
+  ~BoundedSender();
+  BoundedSender(const BoundedSender&) = delete;
+  BoundedSender& operator=(const BoundedSender&) = delete;
 
   // The answered delivery, or nothing when no answer came in time.
   std::optional<Delivery> Send(Delivery delivery);
+
+  // One message on its way on a helper thread; freed by whichever of the
+  // two lets go of it last.
+  struct Pending;
 
  private:
   bool StillStuck(DWORD thread);
 
   DWORD timeoutMs_;
   // Per receiving thread, the message it has not answered yet.
-  std::map<DWORD, std::shared_future<Delivery>> unanswered_;
+  std::map<DWORD, Pending*> unanswered_;
 };
 
 }  // namespace jukett::win32

@@ -117,6 +117,20 @@ TEST_F(ChatHost, ScreenNameFromTheWelcomeCaption) {
   }
 }
 
+// Every message to the room goes through a helper thread of its own; a
+// session's worth of them, started and ended back to back, must all land
+// and leave the program standing.
+TEST_F(ChatHost, HundredsOfAnnouncementsInARowAllLand) {
+  StandinProcess standin({L"--children", L"welcome,room"});
+  ASSERT_TRUE(standin.Ready());
+  constexpr int kCount = 300;
+  for (int i = 0; i < kCount; ++i) SendChat(host, kAnnouncement);
+
+  std::string expected;
+  for (int i = 0; i < kCount; ++i) expected += kLoggedAnnouncement;
+  EXPECT_EQ(standin.Log(), expected);
+}
+
 TEST_F(ChatHost, HungClientCostsOneTimeoutThenNothing) {
   StandinProcess standin({L"--hang", L"30"});
   ASSERT_TRUE(standin.Ready());
