@@ -14,71 +14,72 @@ constexpr auto kCenter = Alignment::Center;
 
 // clang-format off
 constexpr std::array kControls{
-  ControlSpec{Control::Dir1, "Dir1", ControlKind::DirectoryList, 120, 2280, 2895, 1050, "",
+  ControlLayout{Control::Dir1, "Dir1", ControlKind::DirectoryList, 120, 2280, 2895, 1050, "",
               kWindowFont, kBlack, kWhite, true, kLeft, true, 4},
-  ControlSpec{Control::File1, "File1", ControlKind::FileList, 120, 360, 2895, 1080, "",
+  ControlLayout{Control::File1, "File1", ControlKind::FileList, 120, 360, 2895, 1080, "",
               kWindowFont, kBlack, kWhite, true, kLeft, true, 3},
-  ControlSpec{Control::Label5, "Label5", L, 1800, 1800, 855, 255, "show dir",
+  ControlLayout{Control::Label5, "Label5", L, 1800, 1800, 855, 255, "show dir",
               kWindowFont, kWindowText, kWindowBackground, true, kCenter, true, 12},
-  ControlSpec{Control::lbpause, "lbpause", L, 2040, 1440, 345, 300, ";",
+  ControlLayout{Control::lbpause, "lbpause", L, 2040, 1440, 345, 300, ";",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 11},
-  ControlSpec{Control::lbstop, "lbstop", L, 720, 1440, 345, 300, "<",
+  ControlLayout{Control::lbstop, "lbstop", L, 720, 1440, 345, 300, "<",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 10},
-  ControlSpec{Control::lbplay, "lbplay", L, 1320, 1440, 465, 300, "4",
+  ControlLayout{Control::lbplay, "lbplay", L, 1320, 1440, 465, 300, "4",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 9},
-  ControlSpec{Control::lbfoward, "lbfoward", L, 2760, 1440, 255, 300, ":",
+  ControlLayout{Control::lbfoward, "lbfoward", L, 2760, 1440, 255, 300, ":",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 8},
-  ControlSpec{Control::lbback, "lbback", L, 120, 1440, 225, 345, "9",
+  ControlLayout{Control::lbback, "lbback", L, 120, 1440, 225, 345, "9",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 7},
-  ControlSpec{Control::Label4, "Label4", L, 2760, 1800, 255, 255, " m",
+  ControlLayout{Control::Label4, "Label4", L, 2760, 1800, 255, 255, " m",
               kWindowFont, kBlack, kWhite, false, kLeft, true, 6},
-  ControlSpec{Control::Label10, "Label10", L, 120, 1800, 1575, 255, "",
+  ControlLayout{Control::Label10, "Label10", L, 120, 1800, 1575, 255, "",
               kWindowFont, kBlack, kWhite, false, kLeft, true, 5},
-  ControlSpec{Control::Label3, "Label3", L, 2880, 0, 255, 255, "\u00D7",
+  ControlLayout{Control::Label3, "Label3", L, 2880, 0, 255, 255, "\u00D7",
               kWindowFont, kWhite, kBlack, true, kCenter, false, 2},
-  ControlSpec{Control::Label2, "Label2", L, 0, 0, 255, 255, "_",
+  ControlLayout{Control::Label2, "Label2", L, 0, 0, 255, 255, "_",
               kWindowFont, kWhite, kBlack, true, kCenter, false, 1},
-  ControlSpec{Control::Label1, "Label1", L, 240, 0, 2655, 255, "juKett ZRV - by kelvor",
+  ControlLayout{Control::Label1, "Label1", L, 240, 0, 2655, 255, "juKett ZRV - by kelvor",
               kWindowFont, kWhite, kBlack, true, kCenter, false, 0},
 };
 
 constexpr std::array kLines{
-  LineSpec{Control::Line1, 0, 0, 0, 3480, kWindowText},
-  LineSpec{Control::Line3, 3120, 0, 3120, 3480, kWindowText},
-  LineSpec{Control::Line2, 0, 2160, 3120, 2160, kWindowText},
-  LineSpec{Control::Line4, 0, 3480, 3240, 3480, kWindowText},
+  LineLayout{Control::Line1, 0, 0, 0, 3480, kWindowText},
+  LineLayout{Control::Line3, 3120, 0, 3120, 3480, kWindowText},
+  LineLayout{Control::Line2, 0, 2160, 3120, 2160, kWindowText},
+  LineLayout{Control::Line4, 0, 3480, 3240, 3480, kWindowText},
 };
 // clang-format on
 
-constexpr ControlSpec kNoControl{Control::Form, "",     L,      0,     0,     0,     0, "",
-                                 kWindowFont,   kBlack, kWhite, false, kLeft, false, -1};
+constexpr ControlLayout kNoControl{Control::Form, "",     L,      0,     0,     0,     0, "",
+                                   kWindowFont,   kBlack, kWhite, false, kLeft, false, -1};
 
 }  // namespace
 
-std::span<const ControlSpec> FormControls() { return kControls; }
+std::span<const ControlLayout> FormControls() { return kControls; }
 
-std::span<const LineSpec> FormLines() { return kLines; }
+std::span<const LineLayout> FormLines() { return kLines; }
 
-const ControlSpec& SpecOf(Control control) {
+const ControlLayout& LayoutOf(Control control) {
   const auto found =
       std::find_if(kControls.begin(), kControls.end(),
-                   [control](const ControlSpec& spec) { return spec.control == control; });
+                   [control](const ControlLayout& layout) { return layout.control == control; });
   return found == kControls.end() ? kNoControl : *found;
 }
 
 bool IsLine(Control control) {
   return std::any_of(kLines.begin(), kLines.end(),
-                     [control](const LineSpec& line) { return line.line == control; });
+                     [control](const LineLayout& line) { return line.line == control; });
 }
 
-const LineSpec& LineOf(Control control) {
-  const auto found = std::find_if(kLines.begin(), kLines.end(),
-                                  [control](const LineSpec& line) { return line.line == control; });
+const LineLayout& LineOf(Control control) {
+  const auto found = std::find_if(kLines.begin(), kLines.end(), [control](const LineLayout& line) {
+    return line.line == control;
+  });
   return found == kLines.end() ? kLines.front() : *found;
 }
 
-bool TakesFocus(const ControlSpec& spec) { return spec.kind != ControlKind::Label; }
+bool TakesFocus(const ControlLayout& layout) { return layout.kind != ControlKind::Label; }
 
-bool IsGlyphLabel(const ControlSpec& spec) { return spec.font.face == kGlyphFont.face; }
+bool IsGlyphLabel(const ControlLayout& layout) { return layout.font.face == kGlyphFont.face; }
 
 }  // namespace jukett

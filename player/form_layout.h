@@ -21,7 +21,7 @@ inline constexpr Color kWindowText = 0x80000008;
 enum class ControlKind { DirectoryList, FileList, Label };
 enum class Alignment { Left, Center };
 
-struct FontSpec {
+struct FontStyle {
   std::string_view face;
   float points;
   int weight;
@@ -30,16 +30,16 @@ struct FontSpec {
 
 inline constexpr int kAnsiCharset = 0;
 inline constexpr int kSymbolCharset = 2;
-inline constexpr FontSpec kWindowFont{"Arial", 8.25f, 400, kAnsiCharset};
-inline constexpr FontSpec kGlyphFont{"Webdings", 11.25f, 400, kSymbolCharset};
+inline constexpr FontStyle kWindowFont{"Arial", 8.25f, 400, kAnsiCharset};
+inline constexpr FontStyle kGlyphFont{"Webdings", 11.25f, 400, kSymbolCharset};
 
-struct ControlSpec {
+struct ControlLayout {
   Control control;
   std::string_view name;
   ControlKind kind;
   float left, top, width, height;
   std::string_view caption;  // UTF-8; empty for the lists
-  FontSpec font;
+  FontStyle font;
   Color foreColor;
   Color backColor;
   bool opaque;  // false: the window's ground shows through
@@ -49,26 +49,26 @@ struct ControlSpec {
 };
 
 // A one-pixel solid line; the window's edges cut what lies outside it.
-struct LineSpec {
+struct LineLayout {
   Control line;
   float x1, y1, x2, y2;
   Color color;
 };
 
 // In the order they are stacked: later entries lie on top of earlier ones.
-std::span<const ControlSpec> FormControls();
-std::span<const LineSpec> FormLines();
+std::span<const ControlLayout> FormControls();
+std::span<const LineLayout> FormLines();
 
 // The entry of a control of the table; for anything else (the form itself or
 // a line) an empty label at the origin, so no caller can read past the table.
-const ControlSpec& SpecOf(Control control);
+const ControlLayout& LayoutOf(Control control);
 
 // Whether `control` is one of the lines; `LineOf` gives its entry when it is.
 bool IsLine(Control control);
-const LineSpec& LineOf(Control control);
+const LineLayout& LineOf(Control control);
 
 // Only the lists take the keyboard focus.
-bool TakesFocus(const ControlSpec& spec);
-bool IsGlyphLabel(const ControlSpec& spec);
+bool TakesFocus(const ControlLayout& layout);
+bool IsGlyphLabel(const ControlLayout& layout);
 
 }  // namespace jukett

@@ -31,16 +31,26 @@ void frmJUKETT::MouseMove(Control control, const Pointer& pointer) {
 
 void frmJUKETT::Click(Control control) {
   switch (control) {
-    case Control::lbback: return PlayPreviousTrack(ports_);
-    case Control::lbstop: return StopSelectedTrack(ports_);
-    case Control::lbplay: return PlaySelectedTrack(ports_);
-    case Control::lbpause: return PauseOrResumeTrack(ports_);
-    case Control::lbfoward: return PlayNextTrack(ports_);
-    case Control::Label2: return MinimizeToTray(ports_, iconRecord_);
-    case Control::Label3: return SwitchOff(ports_, iconRecord_);
-    case Control::Label4: return ToggleMute(ports_);
-    case Control::Label5: return ToggleDirPanel(ports_);
-    default: return;
+    case Control::lbback:
+      return PlayPreviousTrack(ports_);
+    case Control::lbstop:
+      return StopSelectedTrack(ports_);
+    case Control::lbplay:
+      return PlaySelectedTrack(ports_);
+    case Control::lbpause:
+      return PauseOrResumeTrack(ports_);
+    case Control::lbfoward:
+      return PlayNextTrack(ports_);
+    case Control::Label2:
+      return MinimizeToTray(ports_, iconRecord_);
+    case Control::Label3:
+      return SwitchOff(ports_, iconRecord_);
+    case Control::Label4:
+      return ToggleMute(ports_);
+    case Control::Label5:
+      return ToggleDirPanel(ports_);
+    default:
+      return;
   }
 }
 

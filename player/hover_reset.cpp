@@ -9,8 +9,8 @@ namespace {
 
 constexpr Color kBlack = 0x00000000;
 
-constexpr std::array kResetLabels = {Control::Label4, Control::Label10, Control::lbplay,
-                                     Control::lbpause, Control::lbstop, Control::lbfoward,
+constexpr std::array kResetLabels = {Control::Label4,  Control::Label10, Control::lbplay,
+                                     Control::lbpause, Control::lbstop,  Control::lbfoward,
                                      Control::lbback};
 
 }  // namespace

@@ -53,9 +53,7 @@ class Slide {
 
   float Position() { return axis_ == Axis::Horizontal ? form_.Left() : form_.Top(); }
   float Extent() { return axis_ == Axis::Horizontal ? form_.Width() : form_.Height(); }
-  float ScreenExtent() {
-    return axis_ == Axis::Horizontal ? screen_.Width() : screen_.Height();
-  }
+  float ScreenExtent() { return axis_ == Axis::Horizontal ? screen_.Width() : screen_.Height(); }
   void SetPosition(float position) {
     axis_ == Axis::Horizontal ? form_.SetLeft(position) : form_.SetTop(position);
   }

@@ -1,10 +1,10 @@
 #include "player/lifecycle.h"
 
 #include "chathost/announcer.h"
-#include "player/sys_tray.h"
-#include "player/track_list.h"
 #include "playback/mp3_play.h"
 #include "playback/settings.h"
+#include "player/sys_tray.h"
+#include "player/track_list.h"
 
 namespace jukett {
 namespace {

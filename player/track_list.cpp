@@ -2,8 +2,8 @@
 
 #include "chathost/announcements.h"
 #include "chathost/chat_sender.h"
-#include "player/captions.h"
 #include "playback/mp3_play.h"
+#include "player/captions.h"
 
 namespace jukett {
 

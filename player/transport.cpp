@@ -2,9 +2,9 @@
 
 #include "chathost/announcements.h"
 #include "chathost/chat_sender.h"
+#include "playback/mp3_play.h"
 #include "player/captions.h"
 #include "player/track_list.h"
-#include "playback/mp3_play.h"
 
 namespace jukett {
 namespace {

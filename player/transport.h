@@ -7,10 +7,10 @@ namespace jukett {
 // The five transport buttons. The selection of `File1` is the current track
 // and the caption of `lbpause` the only memory of a pause; each command does
 // its playback work first and then tells the room.
-void PlaySelectedTrack(const PlayerPorts& ports);      // lbplay
-void PauseOrResumeTrack(const PlayerPorts& ports);     // lbpause
-void StopSelectedTrack(const PlayerPorts& ports);      // lbstop
-void PlayNextTrack(const PlayerPorts& ports);          // lbfoward
-void PlayPreviousTrack(const PlayerPorts& ports);      // lbback
+void PlaySelectedTrack(const PlayerPorts& ports);   // lbplay
+void PauseOrResumeTrack(const PlayerPorts& ports);  // lbpause
+void StopSelectedTrack(const PlayerPorts& ports);   // lbstop
+void PlayNextTrack(const PlayerPorts& ports);       // lbfoward
+void PlayPreviousTrack(const PlayerPorts& ports);   // lbback
 
 }  // namespace jukett

@@ -3,10 +3,10 @@
 #include "chathost/announcements.h"
 #include "chathost/announcer.h"
 #include "chathost/chat_sender.h"
+#include "playback/mp3_play.h"
 #include "player/captions.h"
 #include "player/form_layout.h"
 #include "player/keep_on_screen.h"
-#include "playback/mp3_play.h"
 
 namespace jukett {
 namespace {

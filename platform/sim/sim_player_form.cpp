@@ -19,9 +19,9 @@ bool ListOrder(const std::string& a, const std::string& b) {
 
 SimPlayerForm::SimPlayerForm(SimScreen& screen, SimFileSystem& files, std::string initialDirectory)
     : screen_(screen), fileSystem_(files), width_(kFormWidth), height_(kShortHeight) {
-  for (const ControlSpec& spec : FormControls()) {
-    captions_[spec.control] = std::string(spec.caption);
-    foreColors_[spec.control] = spec.foreColor;
+  for (const ControlLayout& layout : FormControls()) {
+    captions_[layout.control] = std::string(layout.caption);
+    foreColors_[layout.control] = layout.foreColor;
   }
   dirPath_ = std::move(initialDirectory);
   SetFileListPath(dirPath_);

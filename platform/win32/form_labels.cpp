@@ -38,15 +38,15 @@ RECT PixelRect(float left, float top, float width, float height, float twipsPerP
               TwipsToPixels(top + height, twipsPerPixel)};
 }
 
-RECT PixelRect(const ControlSpec& spec, float twipsPerPixel) {
-  return PixelRect(spec.left, spec.top, spec.width, spec.height, twipsPerPixel);
+RECT PixelRect(const ControlLayout& layout, float twipsPerPixel) {
+  return PixelRect(layout.left, layout.top, layout.width, layout.height, twipsPerPixel);
 }
 
-void PaintLabel(HDC dc, const ControlSpec& spec, const RECT& place, const std::wstring& caption,
+void PaintLabel(HDC dc, const ControlLayout& layout, const RECT& place, const std::wstring& caption,
                 Color foreColor, HFONT font) {
-  if (spec.opaque) Fill(dc, place, ResolveColor(spec.backColor));
+  if (layout.opaque) Fill(dc, place, ResolveColor(layout.backColor));
   RECT inside = place;
-  if (spec.border) {
+  if (layout.border) {
     HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     FrameRect(dc, &place, black);
     InflateRect(&inside, -1, -1);
@@ -60,18 +60,18 @@ void PaintLabel(HDC dc, const ControlSpec& spec, const RECT& place, const std::w
   const COLORREF color = ResolveColor(foreColor);
   SetTextColor(dc, color);
   const bool lone = caption.size() == 1;
-  if (IsGlyphLabel(spec) && lone && !FontHasGlyph(dc, caption[0]) &&
-      DrawMediaSymbol(dc, caption[0], GlyphCell(dc, inside, caption[0], spec.align), color)) {
+  if (IsGlyphLabel(layout) && lone && !FontHasGlyph(dc, caption[0]) &&
+      DrawMediaSymbol(dc, caption[0], GlyphCell(dc, inside, caption[0], layout.align), color)) {
     RestoreDC(dc, saved);
     return;
   }
-  const UINT align = spec.align == Alignment::Center ? DT_CENTER : DT_LEFT;
+  const UINT align = layout.align == Alignment::Center ? DT_CENTER : DT_LEFT;
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &inside,
             align | DT_WORDBREAK | DT_NOPREFIX);
   RestoreDC(dc, saved);
 }
 
-void PaintLine(HDC dc, const LineSpec& line, float twipsPerPixel) {
+void PaintLine(HDC dc, const LineLayout& line, float twipsPerPixel) {
   // As thick as one pixel at 96 DPI, so that at any DPI the frame covers the
   // window's outermost pixels whichever way its size was rounded.
   constexpr float kThickness = 15;

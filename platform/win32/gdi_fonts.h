@@ -17,11 +17,11 @@ class FontSet {
   FontSet(const FontSet&) = delete;
   FontSet& operator=(const FontSet&) = delete;
 
-  HFONT Get(const FontSpec& spec);
+  HFONT Get(const FontStyle& style);
 
  private:
   struct Entry {
-    FontSpec spec;
+    FontStyle style;
     HFONT font;
   };
   int dpi_;

@@ -59,9 +59,9 @@ void RegisterFormClass(HINSTANCE instance, HICON icon, HICON smallIcon) {
 
 Win32PlayerForm::Win32PlayerForm(FormEvents& events)
     : events_(events), twipsPerPixel_(win32::TwipsPerPixel(ScreenDpi())), fonts_(ScreenDpi()) {
-  for (const ControlSpec& spec : FormControls()) {
-    if (spec.kind == ControlKind::Label) {
-      labels_.push_back({&spec, Utf8ToWide(spec.caption), spec.foreColor});
+  for (const ControlLayout& layout : FormControls()) {
+    if (layout.kind == ControlKind::Label) {
+      labels_.push_back({&layout, Utf8ToWide(layout.caption), layout.foreColor});
     }
   }
 }
@@ -102,11 +102,11 @@ bool Win32PlayerForm::Create() {
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 
-  const ControlSpec& file = SpecOf(Control::File1);
+  const ControlLayout& file = LayoutOf(Control::File1);
   listBrush_ = CreateSolidBrush(ResolveColor(file.backColor));
   // Created in tab order, so the window's own child order agrees with it.
   file1_ = CreateList(file, LBS_SORT);
-  dir1_ = CreateList(SpecOf(Control::Dir1), 0);
+  dir1_ = CreateList(LayoutOf(Control::Dir1), 0);
   if (!file1_ || !dir1_) return false;
 
   // Both lists start in the process's current folder.
@@ -116,12 +116,12 @@ bool Win32PlayerForm::Create() {
   return true;
 }
 
-HWND Win32PlayerForm::CreateList(const ControlSpec& spec, DWORD extraStyle) {
+HWND Win32PlayerForm::CreateList(const ControlLayout& layout, DWORD extraStyle) {
   // The form draws the list's frame in solid black around it: a list box's
   // own border takes the system's frame colour.
-  RECT place = PixelRect(spec, twipsPerPixel_);
-  if (spec.border) InflateRect(&place, -1, -1);
-  const int id = spec.control == Control::File1 ? kFileListId : kDirListId;
+  RECT place = PixelRect(layout, twipsPerPixel_);
+  if (layout.border) InflateRect(&place, -1, -1);
+  const int id = layout.control == Control::File1 ? kFileListId : kDirListId;
   HWND list = CreateWindowExW(
       0, L"LISTBOX", L"",
       WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
@@ -129,7 +129,7 @@ HWND Win32PlayerForm::CreateList(const ControlSpec& spec, DWORD extraStyle) {
       place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!list) return nullptr;
-  SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(spec.font)), FALSE);
+  SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(layout.font)), FALSE);
   SetWindowLongPtrW(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   listBoxProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListProc)));
@@ -264,7 +264,7 @@ void Win32PlayerForm::Unload() {
 
 Win32PlayerForm::LabelState* Win32PlayerForm::FindLabel(Control control) {
   for (LabelState& label : labels_) {
-    if (label.spec->control == control) return &label;
+    if (label.layout->control == control) return &label;
   }
   return nullptr;
 }
@@ -282,7 +282,7 @@ void Win32PlayerForm::SetCaption(Control label, std::string_view caption) {
   // Repainting only on a real change: the Paint handler writes captions too.
   if (wide == state->caption) return;
   state->caption = std::move(wide);
-  const RECT place = PixelRect(*state->spec, twipsPerPixel_);
+  const RECT place = PixelRect(*state->layout, twipsPerPixel_);
   if (window_) InvalidateRect(window_, &place, FALSE);
 }
 
@@ -290,7 +290,7 @@ void Win32PlayerForm::SetForeColor(Control label, Color color) {
   LabelState* state = FindLabel(label);
   if (!state || state->foreColor == color) return;
   state->foreColor = color;
-  const RECT place = PixelRect(*state->spec, twipsPerPixel_);
+  const RECT place = PixelRect(*state->layout, twipsPerPixel_);
   if (window_) InvalidateRect(window_, &place, FALSE);
 }
 
@@ -395,15 +395,15 @@ void Win32PlayerForm::FocusList(Control list) {
 }
 
 void Win32PlayerForm::MoveFocus(HWND from, bool backwards) {
-  std::vector<const ControlSpec*> order;
-  for (const ControlSpec& spec : FormControls()) {
-    if (TakesFocus(spec)) order.push_back(&spec);
+  std::vector<const ControlLayout*> order;
+  for (const ControlLayout& layout : FormControls()) {
+    if (TakesFocus(layout)) order.push_back(&layout);
   }
   if (order.empty()) return;
   std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
   const Control current = ListControl(from);
   const auto at = std::find_if(order.begin(), order.end(),
-                               [current](auto* spec) { return spec->control == current; });
+                               [current](auto* layout) { return layout->control == current; });
   const std::size_t count = order.size();
   const std::size_t here = at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin());
   const std::size_t next = backwards ? (here + count - 1) % count : (here + 1) % count;
@@ -420,16 +420,16 @@ void Win32PlayerForm::Draw(HDC dc) {
   FillRect(dc, &client, ground);
   DeleteObject(ground);
   for (const LabelState& label : labels_) {
-    PaintLabel(dc, *label.spec, PixelRect(*label.spec, twipsPerPixel_), label.caption,
-               label.foreColor, fonts_.Get(label.spec->font));
+    PaintLabel(dc, *label.layout, PixelRect(*label.layout, twipsPerPixel_), label.caption,
+               label.foreColor, fonts_.Get(label.layout->font));
   }
   HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  for (const ControlSpec& spec : FormControls()) {
-    if (spec.kind == ControlKind::Label || !spec.border) continue;
-    const RECT frame = PixelRect(spec, twipsPerPixel_);
+  for (const ControlLayout& layout : FormControls()) {
+    if (layout.kind == ControlKind::Label || !layout.border) continue;
+    const RECT frame = PixelRect(layout, twipsPerPixel_);
     FrameRect(dc, &frame, black);
   }
-  for (const LineSpec& line : FormLines()) PaintLine(dc, line, twipsPerPixel_);
+  for (const LineLayout& line : FormLines()) PaintLine(dc, line, twipsPerPixel_);
 }
 
 void Win32PlayerForm::OnPaint() {
@@ -456,15 +456,15 @@ void Win32PlayerForm::OnPaint() {
 Control Win32PlayerForm::HitTest(POINT point) const {
   // The last label drawn lies on top.
   for (auto label = labels_.rbegin(); label != labels_.rend(); ++label) {
-    const RECT place = PixelRect(*label->spec, twipsPerPixel_);
-    if (PtInRect(&place, point)) return label->spec->control;
+    const RECT place = PixelRect(*label->layout, twipsPerPixel_);
+    if (PtInRect(&place, point)) return label->layout->control;
   }
   return Control::Form;
 }
 
 POINT Win32PlayerForm::Origin(Control control) const {
   if (control == Control::Form) return POINT{0, 0};
-  const RECT place = PixelRect(SpecOf(control), twipsPerPixel_);
+  const RECT place = PixelRect(LayoutOf(control), twipsPerPixel_);
   return POINT{place.left, place.top};
 }
 
@@ -589,10 +589,10 @@ LRESULT Win32PlayerForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommand(wParam, lParam);
       return 0;
     case WM_CTLCOLORLISTBOX: {
-      const ControlSpec& spec = SpecOf(ListControl(reinterpret_cast<HWND>(lParam)));
+      const ControlLayout& layout = LayoutOf(ListControl(reinterpret_cast<HWND>(lParam)));
       HDC dc = reinterpret_cast<HDC>(wParam);
-      SetTextColor(dc, ResolveColor(spec.foreColor));
-      SetBkColor(dc, ResolveColor(spec.backColor));
+      SetTextColor(dc, ResolveColor(layout.foreColor));
+      SetBkColor(dc, ResolveColor(layout.backColor));
       return reinterpret_cast<LRESULT>(listBrush_);
     }
     case WM_SETFOCUS:

@@ -69,7 +69,7 @@ class Win32PlayerForm : public PlayerForm {
 
  private:
   struct LabelState {
-    const ControlSpec* spec;
+    const ControlLayout* layout;
     std::wstring caption;
     Color foreColor;
   };
@@ -79,7 +79,7 @@ class Win32PlayerForm : public PlayerForm {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnListMessage(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND CreateList(const ControlSpec& spec, DWORD extraStyle);
+  HWND CreateList(const ControlLayout& layout, DWORD extraStyle);
   void OnPaint();
   void OnMouseMove(WPARAM wParam, LPARAM lParam);
   void OnButtonDown(int button, WPARAM wParam, LPARAM lParam);

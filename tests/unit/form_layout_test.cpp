@@ -16,30 +16,30 @@ int Pixel(float twips) { return static_cast<int>(std::floor(twips / kTwipsPerPix
 
 TEST(FormLayout, TitleStripIsOneBlackBarAcrossTheWholeTop) {
   // Sorted by left edge, the three title labels must leave no gap between them.
-  std::vector<ControlSpec> strip;
-  for (const ControlSpec& spec : FormControls()) {
-    if (spec.top == 0) strip.push_back(spec);
+  std::vector<ControlLayout> strip;
+  for (const ControlLayout& layout : FormControls()) {
+    if (layout.top == 0) strip.push_back(layout);
   }
   ASSERT_EQ(strip.size(), 3u);
   std::sort(strip.begin(), strip.end(), [](auto& a, auto& b) { return a.left < b.left; });
   float reach = 0;
-  for (const ControlSpec& spec : strip) {
-    EXPECT_LE(spec.left, reach) << spec.name;
-    EXPECT_EQ(spec.height, 255) << spec.name;
-    EXPECT_EQ(spec.backColor, 0x00000000u) << spec.name;
-    EXPECT_TRUE(spec.opaque) << spec.name;
-    reach = std::max(reach, spec.left + spec.width);
+  for (const ControlLayout& layout : strip) {
+    EXPECT_LE(layout.left, reach) << layout.name;
+    EXPECT_EQ(layout.height, 255) << layout.name;
+    EXPECT_EQ(layout.backColor, 0x00000000u) << layout.name;
+    EXPECT_TRUE(layout.opaque) << layout.name;
+    reach = std::max(reach, layout.left + layout.width);
   }
   EXPECT_EQ(reach, kFormWidth);
-  EXPECT_EQ(SpecOf(Control::Label1).caption, kFormTitle);
+  EXPECT_EQ(LayoutOf(Control::Label1).caption, kFormTitle);
 }
 
 TEST(FormLayout, NoControlBelowTheTitleStripOverlapsAnother) {
   const auto controls = FormControls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     for (std::size_t j = i + 1; j < controls.size(); ++j) {
-      const ControlSpec& a = controls[i];
-      const ControlSpec& b = controls[j];
+      const ControlLayout& a = controls[i];
+      const ControlLayout& b = controls[j];
       if (a.top == 0 && b.top == 0) continue;  // the title strip overlaps on purpose
       const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
                          a.top + a.height <= b.top || b.top + b.height <= a.top;
@@ -53,7 +53,7 @@ TEST(FormLayout, LinesFrameTheOutermostPixelsAtBothHeights) {
   for (const float height : {kShortHeight, kTallHeight}) {
     const int bottom = static_cast<int>(height / kTwipsPerPixel) - 1;
     bool left = false, rightEdge = false, bottomEdge = false;
-    for (const LineSpec& line : FormLines()) {
+    for (const LineLayout& line : FormLines()) {
       EXPECT_EQ(line.color, kWindowText);
       EXPECT_TRUE(line.x1 == line.x2 || line.y1 == line.y2) << "toolkits draw only straight lines";
       const bool vertical = line.x1 == line.x2;
@@ -79,10 +79,10 @@ TEST(FormLayout, LinesFrameTheOutermostPixelsAtBothHeights) {
 
 TEST(FormLayout, OnlyTheListsTakeFocusFileListFirst) {
   std::set<int> indexes;
-  std::vector<const ControlSpec*> focusable;
-  for (const ControlSpec& spec : FormControls()) {
-    EXPECT_TRUE(indexes.insert(spec.tabIndex).second) << spec.name;
-    if (TakesFocus(spec)) focusable.push_back(&spec);
+  std::vector<const ControlLayout*> focusable;
+  for (const ControlLayout& layout : FormControls()) {
+    EXPECT_TRUE(indexes.insert(layout.tabIndex).second) << layout.name;
+    if (TakesFocus(layout)) focusable.push_back(&layout);
   }
   EXPECT_EQ(*indexes.begin(), 0);
   EXPECT_EQ(*indexes.rbegin(), static_cast<int>(FormControls().size()) - 1);
@@ -94,13 +94,13 @@ TEST(FormLayout, OnlyTheListsTakeFocusFileListFirst) {
 }
 
 TEST(FormLayout, DirectoryListFitsOnlyTheTallWindow) {
-  const ControlSpec& dir = SpecOf(Control::Dir1);
+  const ControlLayout& dir = LayoutOf(Control::Dir1);
   EXPECT_GE(dir.top, kShortHeight);
   EXPECT_LE(dir.top + dir.height, kTallHeight);
-  for (const ControlSpec& spec : FormControls()) {
-    EXPECT_LE(spec.left + spec.width, kFormWidth) << spec.name;
-    if (spec.control != Control::Dir1) {
-      EXPECT_LE(spec.top + spec.height, kShortHeight) << spec.name;
+  for (const ControlLayout& layout : FormControls()) {
+    EXPECT_LE(layout.left + layout.width, kFormWidth) << layout.name;
+    if (layout.control != Control::Dir1) {
+      EXPECT_LE(layout.top + layout.height, kShortHeight) << layout.name;
     }
   }
 }
@@ -108,32 +108,32 @@ TEST(FormLayout, DirectoryListFitsOnlyTheTallWindow) {
 TEST(FormLayout, GlyphLabelsHoldOneWebdingsSymbolEach) {
   std::set<std::string_view> captions;
   int glyphs = 0;
-  for (const ControlSpec& spec : FormControls()) {
-    if (!IsGlyphLabel(spec)) {
-      EXPECT_EQ(spec.font.charset, kAnsiCharset) << spec.name;
+  for (const ControlLayout& layout : FormControls()) {
+    if (!IsGlyphLabel(layout)) {
+      EXPECT_EQ(layout.font.charset, kAnsiCharset) << layout.name;
       continue;
     }
     ++glyphs;
-    EXPECT_EQ(spec.font.charset, kSymbolCharset) << spec.name;
-    EXPECT_EQ(spec.font.points, 11.25f) << spec.name;
-    EXPECT_EQ(spec.caption.size(), 1u) << spec.name;
-    EXPECT_FALSE(spec.opaque) << spec.name;
-    captions.insert(spec.caption);
+    EXPECT_EQ(layout.font.charset, kSymbolCharset) << layout.name;
+    EXPECT_EQ(layout.font.points, 11.25f) << layout.name;
+    EXPECT_EQ(layout.caption.size(), 1u) << layout.name;
+    EXPECT_FALSE(layout.opaque) << layout.name;
+    captions.insert(layout.caption);
   }
   EXPECT_EQ(glyphs, 5);
   EXPECT_EQ(captions, (std::set<std::string_view>{"9", "<", "4", ";", ":"}));
-  EXPECT_EQ(SpecOf(Control::Label3).caption, "\xC3\x97");  // multiplication sign in UTF-8
-  EXPECT_EQ(SpecOf(Control::Label4).caption, " m");
+  EXPECT_EQ(LayoutOf(Control::Label3).caption, "\xC3\x97");  // multiplication sign in UTF-8
+  EXPECT_EQ(LayoutOf(Control::Label4).caption, " m");
 }
 
 TEST(FormLayout, LookupsNeverFallOffTheTable) {
-  for (const ControlSpec& spec : FormControls()) EXPECT_EQ(&SpecOf(spec.control), &spec);
-  for (const LineSpec& line : FormLines()) {
+  for (const ControlLayout& layout : FormControls()) EXPECT_EQ(&LayoutOf(layout.control), &layout);
+  for (const LineLayout& line : FormLines()) {
     EXPECT_TRUE(IsLine(line.line));
     EXPECT_EQ(&LineOf(line.line), &line);
   }
-  EXPECT_EQ(SpecOf(Control::Form).control, Control::Form);
-  EXPECT_EQ(SpecOf(Control::Line1).width, 0);
+  EXPECT_EQ(LayoutOf(Control::Form).control, Control::Form);
+  EXPECT_EQ(LayoutOf(Control::Line1).width, 0);
   EXPECT_FALSE(IsLine(Control::Label1));
 }
 

@@ -21,7 +21,7 @@ class HoverReset : public PlayerTest {
   }
 
   static constexpr Control kResetSet[] = {Control::Label4,  Control::Label10, Control::lbplay,
-                                          Control::lbpause, Control::lbstop, Control::lbfoward,
+                                          Control::lbpause, Control::lbstop,  Control::lbfoward,
                                           Control::lbback};
 };
 

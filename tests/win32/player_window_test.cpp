@@ -67,7 +67,7 @@ class PlayerWindow : public ::testing::Test {
   HWND Window() { return reinterpret_cast<HWND>(form.Handle()); }
 
   LPARAM At(Control control, int dx = 2, int dy = 2) {
-    const RECT place = win32::PixelRect(SpecOf(control), form.TwipsPerPixel());
+    const RECT place = win32::PixelRect(LayoutOf(control), form.TwipsPerPixel());
     return MAKELPARAM(place.left + dx, place.top + dy);
   }
 
@@ -116,7 +116,8 @@ TEST_F(PlayerWindow, ShortAndTallWindowsAreFramedWithTheTitleOnABlackStrip) {
   ExpectFramed(shortShot, 145);
   for (const Control glyph :
        {Control::lbback, Control::lbstop, Control::lbplay, Control::lbpause, Control::lbfoward}) {
-    EXPECT_TRUE(shortShot.HasSolidMark(win32::PixelRect(SpecOf(glyph), 15))) << SpecOf(glyph).name;
+    EXPECT_TRUE(shortShot.HasSolidMark(win32::PixelRect(LayoutOf(glyph), 15)))
+        << LayoutOf(glyph).name;
   }
   // The transparent count label shows the white ground inside its frame.
   EXPECT_TRUE(shortShot.IsBlack(8, 120));
@@ -127,7 +128,7 @@ TEST_F(PlayerWindow, ShortAndTallWindowsAreFramedWithTheTitleOnABlackStrip) {
   const WindowCapture tallShot(Window());
   ExpectFramed(tallShot, 233);
   EXPECT_TRUE(tallShot.IsBlack(100, 144)) << "the short window's bottom line stays drawn";
-  const RECT dir = win32::PixelRect(SpecOf(Control::Dir1), 15);
+  const RECT dir = win32::PixelRect(LayoutOf(Control::Dir1), 15);
   EXPECT_TRUE(tallShot.IsBlack(dir.left, dir.top + 5)) << "the directory list's black frame";
   EXPECT_TRUE(tallShot.IsBlack(dir.left + 5, dir.bottom - 1));
 
@@ -395,7 +396,7 @@ TEST_F(PlayerWindow, RealPointerInputReachesTheRightControls) {
   form.BringToForeground();
   PumpMessages(100);
   auto onScreen = [&](Control control, int dx, int dy) {
-    const RECT place = win32::PixelRect(SpecOf(control), form.TwipsPerPixel());
+    const RECT place = win32::PixelRect(LayoutOf(control), form.TwipsPerPixel());
     return POINT{100 + place.left + dx, 100 + place.top + dy};
   };
 

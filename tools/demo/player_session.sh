@@ -43,7 +43,7 @@ SESSION_LIST_ROW="${SESSION_LIST_ROW:-12}"
 declare -A SESSION_CONTROLS=()
 while read -r name left top width height; do
   SESSION_CONTROLS[$name]="$left $top $width $height"
-done < <(sed -n 's/.*ControlSpec{Control::[A-Za-z0-9]*, "\([A-Za-z0-9]*\)", [A-Za-z:]*, \([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\),.*/\1 \2 \3 \4 \5/p' \
+done < <(sed -n 's/.*ControlLayout{Control::[A-Za-z0-9]*, "\([A-Za-z0-9]*\)", [A-Za-z:]*, \([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\),.*/\1 \2 \3 \4 \5/p' \
   "$SESSION_TOOLS/../player/form_layout.cpp")
 unset name left top width height
 
