@@ -12,7 +12,8 @@ set -euo pipefail
 case_name="$1"
 wine_run="$2"
 probe="$3"
-harness="$(cd "$(dirname "$0")/../../tools/audio" && pwd)/pulse-null-sink.sh"
+tools="$(cd "$(dirname "$0")/../../tools" && pwd)"
+harness="$tools/audio/pulse-null-sink.sh"
 
 signal_min=0.05   # a playing tone measures about 0.35
 silence_max=0.01  # quiet measures 0
@@ -82,11 +83,9 @@ expect() {
   failures=$((failures + 1))
 }
 
-# The commands the program sent to Wine's MCI, in order. Calls with a return
-# buffer are Wine's own (it tries to open an unknown alias as a device).
+# The commands the program sent to Wine's MCI, in order.
 mci_commands() {
-  sed -n 's/.*:mciSendStringW (L"\(.*\)", 0*, 0, .*/\1/p' "$work/trace" | tr -d '\r' |
-    sed 's/\\\\/\\/g'
+  "$tools/mci-commands.sh" "$work/trace"
 }
 
 case "$case_name" in

@@ -2,16 +2,7 @@
 // and brought back by clicking the icon with real X pointer input.
 #include <gtest/gtest.h>
 
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_event_pump.h"
-#include "platform/win32/win32_host_windows.h"
-#include "platform/win32/win32_media_control.h"
-#include "platform/win32/win32_player_form.h"
-#include "platform/win32/win32_process.h"
-#include "platform/win32/win32_profile_files.h"
-#include "platform/win32/win32_screen.h"
-#include "platform/win32/win32_tray.h"
-#include "player/frm_jukett.h"
+#include "platform/win32/win32_player.h"
 #include "wine_tray.h"
 
 namespace jukett::testing {
@@ -33,16 +24,9 @@ class TrayRestore : public ::testing::Test {
 
   bool Shown() { return form.Visible() && form.State() == WindowState::Normal; }
 
-  win32::Win32HostWindows windows;
-  win32::Win32EventPump events;
-  win32::Win32Clock clock;
-  win32::Win32Screen screen;
-  win32::Win32Tray tray;
-  win32::Win32Process process;
-  win32::Win32MediaControl media;
-  win32::Win32ProfileFiles profiles;
-  win32::Win32PlayerForm form{handlers};
-  frmJUKETT handlers{{form, screen, tray, process, media, profiles, {windows, events}, clock}};
+  win32::Win32Player player;
+  win32::Win32PlayerForm& form = player.form;
+  frmJUKETT& handlers = player.handlers;
 };
 
 TEST_F(TrayRestore, MinimiseHidesBehindOneIconThatALeftReleaseBringsBack) {

@@ -380,12 +380,9 @@ session_wait_lines() {
   return 1
 }
 
-# Every command the player sent to MCI in its current run, one a line, as
-# sent. Calls with a return buffer are Wine's own (it tries to open an
-# unknown alias as a device).
+# Every command the player sent to MCI in its current run, one a line, as sent.
 session_mci_commands() {
-  sed -n 's/.*:mciSendStringW (L"\(.*\)", 0*, 0, .*/\1/p' "$SESSION_TRACE" | tr -d '\r' |
-    sed 's/\\\\/\\/g'
+  "$SESSION_TOOLS/mci-commands.sh" "$SESSION_TRACE"
 }
 
 # Icons showing in Wine's tray window, counted from its pixels: a cell with
