@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "chathost/host_ports.h"
-#include "platform/ports/clock.h"
+#include "ports/clock.h"
 
 namespace jukett {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ports/event_pump.h"
-#include "platform/ports/host_windows.h"
+#include "ports/event_pump.h"
+#include "ports/host_windows.h"
 
 namespace jukett {
 

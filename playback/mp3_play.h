@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/ports/media_control.h"
+#include "ports/media_control.h"
 
 namespace jukett {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ports/profile_files.h"
+#include "ports/profile_files.h"
 
 namespace jukett {
 

@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/ports/player_form.h"
+#include "ports/player_form.h"
 
 namespace jukett {
 

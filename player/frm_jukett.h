@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ports/player_form.h"
-#include "platform/ports/tray.h"
+#include "ports/player_form.h"
+#include "ports/tray.h"
 #include "player/player_ports.h"
 #include "player/window_commands.h"
 

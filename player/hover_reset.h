@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ports/player_form.h"
+#include "ports/player_form.h"
 
 namespace jukett {
 

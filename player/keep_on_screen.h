@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/ports/event_pump.h"
-#include "platform/ports/player_form.h"
-#include "platform/ports/screen.h"
+#include "ports/event_pump.h"
+#include "ports/player_form.h"
+#include "ports/screen.h"
 
 namespace jukett {
 

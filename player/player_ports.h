@@ -1,13 +1,13 @@
 #pragma once
 
 #include "chathost/host_ports.h"
-#include "platform/ports/clock.h"
-#include "platform/ports/media_control.h"
-#include "platform/ports/player_form.h"
-#include "platform/ports/process.h"
-#include "platform/ports/profile_files.h"
-#include "platform/ports/screen.h"
-#include "platform/ports/tray.h"
+#include "ports/clock.h"
+#include "ports/media_control.h"
+#include "ports/player_form.h"
+#include "ports/process.h"
+#include "ports/profile_files.h"
+#include "ports/screen.h"
+#include "ports/tray.h"
 
 namespace jukett {
 

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "platform/ports/player_form.h"
-#include "platform/ports/screen.h"
-#include "platform/ports/tray.h"
+#include "ports/player_form.h"
+#include "ports/screen.h"
+#include "ports/tray.h"
 
 namespace jukett {
 

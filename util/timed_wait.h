@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ports/clock.h"
-#include "platform/ports/event_pump.h"
+#include "ports/clock.h"
+#include "ports/event_pump.h"
 
 namespace jukett {
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <mutex>
 
-#include "platform/ports/clock.h"
-#include "platform/ports/event_pump.h"
+#include "ports/clock.h"
+#include "ports/event_pump.h"
 
 namespace jukett::sim {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ports/clock.h"
-#include "platform/ports/event_pump.h"
-#include "platform/ports/host_windows.h"
+#include "ports/clock.h"
+#include "ports/event_pump.h"
+#include "ports/host_windows.h"
 
 namespace jukett::sim {
 

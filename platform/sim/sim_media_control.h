@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ports/media_control.h"
+#include "ports/media_control.h"
 #include "platform/sim/sim_file_system.h"
 
 namespace jukett::sim {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ports/player_form.h"
+#include "ports/player_form.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_shell.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ports/profile_files.h"
+#include "ports/profile_files.h"
 #include "platform/sim/sim_file_system.h"
 
 namespace jukett::sim {

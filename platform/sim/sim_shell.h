@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/ports/process.h"
-#include "platform/ports/screen.h"
-#include "platform/ports/tray.h"
+#include "ports/process.h"
+#include "ports/screen.h"
+#include "ports/tray.h"
 
 namespace jukett::sim {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/ports/player_form.h"
+#include "ports/player_form.h"
 
 namespace jukett::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ports/clock.h"
+#include "ports/clock.h"
 
 namespace jukett::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ports/event_pump.h"
+#include "ports/event_pump.h"
 
 namespace jukett::win32 {
 

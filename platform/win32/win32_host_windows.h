@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/ports/host_windows.h"
+#include "ports/host_windows.h"
 #include "platform/win32/bounded_send.h"
 
 namespace jukett::win32 {

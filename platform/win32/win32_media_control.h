@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ports/media_control.h"
+#include "ports/media_control.h"
 
 namespace jukett::win32 {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ports/player_form.h"
+#include "ports/player_form.h"
 #include "platform/win32/gdi_fonts.h"
 #include "player/form_layout.h"
 

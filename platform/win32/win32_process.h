@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ports/process.h"
+#include "ports/process.h"
 
 namespace jukett::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ports/profile_files.h"
+#include "ports/profile_files.h"
 
 namespace jukett::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ports/screen.h"
+#include "ports/screen.h"
 
 namespace jukett::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ports/tray.h"
+#include "ports/tray.h"
 
 namespace jukett::win32 {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ports/host_windows.h"
+#include "ports/host_windows.h"
 
 namespace jukett {
 

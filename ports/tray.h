@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/ports/host_windows.h"
+#include "ports/host_windows.h"
 
 namespace jukett {
 
