@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev
+  cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine64 fonts-wine fonts-liberation
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good

@@ -31,6 +31,8 @@
 SESSION_WINE=/usr/lib/wine/wine64
 SESSION_WINESERVER=/usr/lib/wine/wineserver
 SESSION_TOOLS="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source=../utf8_locale.sh
+source "$SESSION_TOOLS/utf8_locale.sh"
 SESSION_SCREEN="${SESSION_SCREEN:-1024x768}"
 SESSION_SCREEN_NAME="${SESSION_SCREEN_NAME:-ZRV Listener}"
 SESSION_TITLE='juKett ZRV - by kelvor'
