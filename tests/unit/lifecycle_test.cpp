@@ -51,11 +51,34 @@ TEST_F(Lifecycle, FirstRunKeepsTheInitialFolderAndSavesItAtTheEnd) {
   EXPECT_EQ(StoredFolder(), "C:\\Music");
 }
 
-TEST_F(Lifecycle, AStoredFolderThatIsGoneLeavesTheListsWhereTheyAre) {
-  Store("C:\\Gone");
+TEST_F(Lifecycle, AStoredFolderThatIsUnavailableStaysStoredUntilTheUserOpensOne) {
+  files.WriteFile(kSettingsFile, "[other]\r\nkey=1\r\n[juKett ZRV]\r\npath=E:\\USB Music\r\n");
+  const auto before = files.ReadFile(kSettingsFile);
   frm.Load();
   EXPECT_EQ(form.DirPath(), "C:\\Music");
   EXPECT_EQ(form.Caption(Control::Label10), "3 mp3's in this dir");
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(files.ReadFile(kSettingsFile), before) << "the drive is only unplugged";
+
+  frm.Load();
+  form.SetDirPath("C:\\Music\\Empty");
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
+}
+
+TEST_F(Lifecycle, ACloseDuringTheGreetingKeepsTheStoredFolder) {
+  Store("C:\\Music\\Empty");
+  desktop.PostAt(desktop.Now() + 0.3, [&] { form.Unload(); });
+  EXPECT_TRUE(Ends([&] { frm.Load(); }));
+  EXPECT_EQ(form.DirPath(), "C:\\Music") << "start-up had not got to the folder yet";
+  EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
+}
+
+TEST_F(Lifecycle, ARestoredFolderIsStoredAgainAsTheListsShowIt) {
+  Store("c:\\music\\EMPTY\\");
+  frm.Load();
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
 }
 
 TEST_F(Lifecycle, QuittingWhilePlayingStopsTheTrackAndStoresTheCurrentFolder) {
