@@ -32,8 +32,9 @@ void RestoreMusicFolder(const PlayerPorts& ports) {
 // the next start, unless the user opened a folder since.
 void StoreMusicFolder(const PlayerPorts& ports, bool dirChanged) {
   if (!dirChanged && !StoredFolder(ports).empty()) return;
-  WriteSetting(ports.profiles, kSettingsSection, kSettingsPathKey, ports.form.DirPath(),
-               SettingsFile(ports.process.ProgramDirectory()));
+  const std::string file = SettingsFile(ports.process.ProgramDirectory());
+  WriteSetting(ports.profiles, kSettingsSection, kSettingsPathKey,
+               FolderAsStored(ports.profiles, ports.media, ports.form.DirPath(), file), file);
 }
 
 }  // namespace

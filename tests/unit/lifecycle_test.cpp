@@ -81,6 +81,39 @@ TEST_F(Lifecycle, ARestoredFolderIsStoredAgainAsTheListsShowIt) {
   EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
 }
 
+class FolderOutsideTheCodePage : public Lifecycle {
+ protected:
+  static constexpr const char* kBeetle = "C:\\\xD0\x96\xD1\x83\xD0\xBA Music";  // "Жук Music"
+  static constexpr const char* kOther = "[other]\r\nkey=caf\xE9\r\n";
+
+  FolderOutsideTheCodePage() {
+    files.AddFile(std::string(kBeetle) + "\\one.mp3", "tone");
+    files.WriteFile(kSettingsFile, kOther);
+  }
+  // Quits in the folder, then starts again elsewhere: where does it come back?
+  std::string StoreAndRestore() {
+    frm.Load();
+    form.SetDirPath(kBeetle);
+    EXPECT_TRUE(Ends([&] { form.Unload(); }));
+    form.SetDirPath(kMusic);
+    frm.Load();
+    return form.DirPath();
+  }
+};
+
+TEST_F(FolderOutsideTheCodePage, IsStoredByItsShortFormInAnEightBitFile) {
+  EXPECT_EQ(StoreAndRestore(), kBeetle);
+  EXPECT_EQ(files.ReadFile(kSettingsFile),
+            std::string(kOther) + "[juKett ZRV]\r\npath=" + files.ShortPath(kBeetle) + "\r\n");
+}
+
+TEST_F(FolderOutsideTheCodePage, WithoutAShortFormTurnsTheFileUnicodeKeepingTheRest) {
+  files.SetShortNames(false);
+  EXPECT_EQ(StoreAndRestore(), kBeetle);
+  EXPECT_TRUE(files.ReadFile(kSettingsFile)->starts_with("\xFF\xFE[\0o\0t\0h\0e\0r\0]\0"));
+  EXPECT_EQ(profiles.ReadString("other", "key", kSettingsFile), "caf\xC3\xA9");
+}
+
 TEST_F(Lifecycle, QuittingWhilePlayingStopsTheTrackAndStoresTheCurrentFolder) {
   Start();
   Select(0);
