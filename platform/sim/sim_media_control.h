@@ -13,7 +13,8 @@ namespace jukett::sim {
 // A media control interface that interprets the command strings like MCI
 // does for files on a SimFileSystem: devices opened under an alias, each
 // stopped, playing, paused or at the end of its file, muted or not. A
-// command it cannot carry out fails and changes nothing, and nobody is told.
+// command it cannot carry out fails and changes nothing; only the sender
+// hears of it.
 // Tests read every command sent and say when a track reaches its end.
 class SimMediaControl : public MediaControl {
  public:
