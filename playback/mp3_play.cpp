@@ -14,11 +14,14 @@ std::string OpenCommand(std::string_view shortPath) {
   return command + " type mpegvideo alias mp3play";
 }
 
-void PlayTrack(MediaControl& media, std::string_view path) {
+bool PlayTrack(MediaControl& media, std::string_view path, bool muted) {
   media.SendCommand("stop mp3play");
   media.SendCommand("close mp3play");
-  media.SendCommand(OpenCommand(media.ShortPath(path)));
+  if (!media.SendCommand(OpenCommand(media.ShortPath(path)))) return false;
+  // Muted before it plays, so not a moment of it is heard.
+  if (muted) SetMute(media, true);
   media.SendCommand("play mp3play");
+  return true;
 }
 
 void PauseTrack(MediaControl& media) { media.SendCommand("pause mp3play"); }

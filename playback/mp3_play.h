@@ -8,12 +8,13 @@ namespace jukett {
 
 // MP3Play: one MP3 at a time on one media device under the alias "mp3play".
 // Nothing is remembered here: the device is the only playback state, and the
-// callers' captions are their only memory of pause and mute. No command's
-// result is looked at, so a failed command leaves the device as it was.
+// callers' captions are their only memory of pause and mute. Only the open's
+// result is looked at; any other failed command leaves the device as it was.
 
-// Stops and closes whatever plays, then opens and plays `path`. The new
-// device is never muted, whatever was muted before.
-void PlayTrack(MediaControl& media, std::string_view path);
+// Stops and closes whatever plays, then opens `path` and plays it, muted
+// when `muted` (a new device starts with its sound on). False when the track
+// could not be opened (gone, empty, not an MP3): then nothing plays.
+bool PlayTrack(MediaControl& media, std::string_view path, bool muted);
 void PauseTrack(MediaControl& media);
 void ResumeTrack(MediaControl& media);
 // The caller says which way: nothing here knows whether the track is paused.

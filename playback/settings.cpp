@@ -16,4 +16,12 @@ void WriteSetting(ProfileFiles& profiles, std::string_view section, std::string_
   profiles.WriteString(section, key, value, file);
 }
 
+std::string FolderAsStored(ProfileFiles& profiles, MediaControl& media, std::string_view folder,
+                           std::string_view file) {
+  if (profiles.Holds(folder, file)) return std::string(folder);
+  const std::string shortForm = media.ShortPath(folder);
+  if (!shortForm.empty() && profiles.Holds(shortForm, file)) return shortForm;
+  return std::string(folder);
+}
+
 }  // namespace jukett

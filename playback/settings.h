@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "ports/media_control.h"
 #include "ports/profile_files.h"
 
 namespace jukett {
@@ -24,5 +25,13 @@ std::string ReadSetting(ProfileFiles& profiles, std::string_view section, std::s
 // A write that cannot be made leaves the file as it was and says nothing.
 void WriteSetting(ProfileFiles& profiles, std::string_view section, std::string_view key,
                   std::string_view value, std::string_view file);
+
+// The folder as `file` should store it so that it reads back naming the same
+// folder: as it is where the file's code page holds its name, else by its
+// short form, which keeps the file 8-bit for every reader of today's files.
+// Only a folder without a short form is stored as it is, and the file turns
+// Unicode to hold it.
+std::string FolderAsStored(ProfileFiles& profiles, MediaControl& media, std::string_view folder,
+                           std::string_view file);
 
 }  // namespace jukett

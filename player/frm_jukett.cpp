@@ -10,7 +10,7 @@ namespace jukett {
 
 void frmJUKETT::Load() { iconRecord_ = StartUp(ports_); }
 
-void frmJUKETT::Unload() { ShutDown(ports_); }
+void frmJUKETT::Unload() { ShutDown(ports_, dirChanged_); }
 
 void frmJUKETT::Paint() { UpdateCountLabel(ports_.form); }
 
@@ -59,7 +59,9 @@ void frmJUKETT::DblClick(Control control) {
 }
 
 void frmJUKETT::Change(Control control) {
-  if (control == Control::Dir1) FollowDirectory(ports_.form);
+  if (control != Control::Dir1) return;
+  FollowDirectory(ports_.form);
+  dirChanged_ = true;
 }
 
 void frmJUKETT::TaskbarCreated() { ReAddTrayIcon(ports_, iconRecord_); }

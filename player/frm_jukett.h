@@ -10,7 +10,8 @@ namespace jukett {
 // The handlers of the player window: every event of `frmJUKETT` and its
 // controls arrives here and goes to the command it stands for. Beyond the
 // controls themselves the window remembers only the grab point of the last
-// press on its title and the tray's icon record.
+// press on its title, the tray's icon record, and whether the folder list
+// has moved since the start (only then may shutdown replace a stored folder).
 class frmJUKETT : public FormEvents {
  public:
   explicit frmJUKETT(const PlayerPorts& ports) : ports_(ports) {}
@@ -29,6 +30,7 @@ class frmJUKETT : public FormEvents {
   PlayerPorts ports_;
   GrabPoint grab_;
   IconRecord iconRecord_;
+  bool dirChanged_ = false;
 };
 
 }  // namespace jukett

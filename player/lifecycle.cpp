@@ -17,10 +17,24 @@ void PlaceWindow(PlayerForm& form, Screen& screen) {
   form.SetLeft(static_cast<float>(screen.Width() / 2.0 - form.Width() / 2.0));
 }
 
+std::string StoredFolder(const PlayerPorts& ports) {
+  return ReadSetting(ports.profiles, kSettingsSection, kSettingsPathKey,
+                     SettingsFile(ports.process.ProgramDirectory()));
+}
+
 void RestoreMusicFolder(const PlayerPorts& ports) {
-  const std::string folder = ReadSetting(ports.profiles, kSettingsSection, kSettingsPathKey,
-                                         SettingsFile(ports.process.ProgramDirectory()));
+  const std::string folder = StoredFolder(ports);
   if (!folder.empty()) ports.form.SetDirPath(folder);
+}
+
+// A stored folder that never came back into the lists (a drive unplugged, a
+// share offline, the program closed before start-up got to it) is kept for
+// the next start, unless the user opened a folder since.
+void StoreMusicFolder(const PlayerPorts& ports, bool dirChanged) {
+  if (!dirChanged && !StoredFolder(ports).empty()) return;
+  const std::string file = SettingsFile(ports.process.ProgramDirectory());
+  WriteSetting(ports.profiles, kSettingsSection, kSettingsPathKey,
+               FolderAsStored(ports.profiles, ports.media, ports.form.DirPath(), file), file);
 }
 
 }  // namespace
@@ -34,10 +48,8 @@ IconRecord StartUp(const PlayerPorts& ports) {
   return MakeIconRecord(ports.form);
 }
 
-void ShutDown(const PlayerPorts& ports) {
-  const std::string folder = ports.form.DirPath();
-  WriteSetting(ports.profiles, kSettingsSection, kSettingsPathKey, folder,
-               SettingsFile(ports.process.ProgramDirectory()));
+void ShutDown(const PlayerPorts& ports, bool dirChanged) {
+  StoreMusicFolder(ports, dirChanged);
   StopPlayback(ports.media);
   ports.process.End();
 }

@@ -10,7 +10,9 @@ namespace jukett {
 IconRecord StartUp(const PlayerPorts& ports);
 
 // The window unloads: the folder is remembered, the music stops, and the
-// program ends here.
-void ShutDown(const PlayerPorts& ports);
+// program ends here. `dirChanged`: the folder list has moved since the
+// program started, to the restored folder or to one the user opened; until
+// then a folder in the settings file stays there.
+void ShutDown(const PlayerPorts& ports, bool dirChanged);
 
 }  // namespace jukett

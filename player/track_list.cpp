@@ -25,9 +25,17 @@ void ShowPauseGlyph(PlayerForm& form) {
   if (form.Caption(Control::lbpause) == kPlayGlyph) form.SetCaption(Control::lbpause, kPauseGlyph);
 }
 
+bool TrackSelected(PlayerForm& form) { return !form.SelectedFileName().empty(); }
+
+bool StartSelectedTrack(const PlayerPorts& ports, char separator) {
+  const bool muted = ports.form.Caption(Control::Label4) == kMutedCaption;
+  return PlayTrack(ports.media, TrackPath(ports.form, separator), muted);
+}
+
 void PlayDoubleClickedTrack(const PlayerPorts& ports) {
+  if (!TrackSelected(ports.form)) return;
   ShowPauseGlyph(ports.form);
-  PlayTrack(ports.media, TrackPath(ports.form, '\\'));
+  if (!StartSelectedTrack(ports, '\\')) return;
   SendChat(ports.host, TrackAnnouncement(TrackEvent::Playing, ports.form.SelectedFileName()));
 }
 

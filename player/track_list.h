@@ -20,7 +20,15 @@ std::string TrackPath(PlayerForm& form, char separator);
 // A track that starts never keeps the paused look.
 void ShowPauseGlyph(PlayerForm& form);
 
-// Double-click on `File1`: plays the selected track from its beginning.
+bool TrackSelected(PlayerForm& form);
+
+// Plays the selected track from its beginning, joined with `separator`;
+// false when it could not be opened. While the mute label says muted the
+// new track starts muted too, so the label keeps telling the truth.
+bool StartSelectedTrack(const PlayerPorts& ports, char separator);
+
+// Double-click on `File1`: plays the selected track and tells the room, and
+// does nothing at all on an empty list or without a selection.
 void PlayDoubleClickedTrack(const PlayerPorts& ports);
 
 }  // namespace jukett

@@ -13,21 +13,18 @@ void Announce(const PlayerPorts& ports, TrackEvent event) {
   SendChat(ports.host, TrackAnnouncement(event, ports.form.SelectedFileName()));
 }
 
-bool TrackSelected(PlayerForm& form) { return !form.SelectedFileName().empty(); }
-
 // Next and previous: a plain change of selection, then the track it lands on.
 void PlayEntry(const PlayerPorts& ports, int index) {
   ports.form.SetSelectedIndex(index);
-  PlayTrack(ports.media, TrackPath(ports.form, '/'));
-  Announce(ports, TrackEvent::Playing);
+  if (StartSelectedTrack(ports, '/')) Announce(ports, TrackEvent::Playing);
 }
 
 }  // namespace
 
 void PlaySelectedTrack(const PlayerPorts& ports) {
+  if (!TrackSelected(ports.form)) return;
   ShowPauseGlyph(ports.form);
-  PlayTrack(ports.media, TrackPath(ports.form, '\\'));
-  Announce(ports, TrackEvent::Playing);
+  if (StartSelectedTrack(ports, '\\')) Announce(ports, TrackEvent::Playing);
 }
 
 void PauseOrResumeTrack(const PlayerPorts& ports) {

@@ -6,7 +6,8 @@ namespace jukett {
 
 // The five transport buttons. The selection of `File1` is the current track
 // and the caption of `lbpause` the only memory of a pause; each command does
-// its playback work first and then tells the room.
+// its playback work first and then tells the room. Without a selection none
+// of them does anything, and a track that cannot be opened is not announced.
 void PlaySelectedTrack(const PlayerPorts& ports);   // lbplay
 void PauseOrResumeTrack(const PlayerPorts& ports);  // lbpause
 void StopSelectedTrack(const PlayerPorts& ports);   // lbstop

@@ -12,8 +12,10 @@ class MediaControl {
  public:
   virtual ~MediaControl() = default;
 
-  // Sends one command string; nothing comes back and no error is looked at.
-  virtual void SendCommand(std::string_view command) = 0;
+  // Sends one command string; true when the device carried it out. Only an
+  // open's answer matters to the program: any other command may fail
+  // without harm.
+  virtual bool SendCommand(std::string_view command) = 0;
   // The short (8.3) form of an existing path, whole however long it is;
   // empty when the path does not exist.
   virtual std::string ShortPath(std::string_view path) = 0;

@@ -6,7 +6,8 @@
 namespace jukett {
 
 // Windows profile (INI) files: sections of key=value lines. Texts are UTF-8
-// here and the platform's 8-bit code page in the file.
+// here; in the file they are the platform's 8-bit code page, or UTF-16LE in
+// a file that begins with its byte-order mark.
 class ProfileFiles {
  public:
   virtual ~ProfileFiles() = default;
@@ -16,8 +17,12 @@ class ProfileFiles {
                                  std::string_view file) = 0;
   // Creates the file and the section when missing and replaces any earlier
   // value of the key; a write that cannot be made leaves the file as it was.
+  // No character is lost: a text the 8-bit code page cannot hold turns the
+  // file into UTF-16LE first, with every line it had.
   virtual void WriteString(std::string_view section, std::string_view key, std::string_view value,
                            std::string_view file) = 0;
+  // Whether the file, as it is now, holds `text` without turning Unicode.
+  virtual bool Holds(std::string_view text, std::string_view file) = 0;
 };
 
 }  // namespace jukett

@@ -44,9 +44,15 @@ bool NextDeviceName(std::string_view& rest, std::string& name) {
 
 }  // namespace
 
-void SimMediaControl::SendCommand(std::string_view command) {
+bool SimMediaControl::SendCommand(std::string_view command) {
   const bool succeeded = Execute(command);
   trace_.push_back({std::string(command), succeeded});
+  return succeeded;
+}
+
+std::string SimMediaControl::ShortPath(std::string_view path) {
+  shortPathsAsked_.emplace_back(path);
+  return files_.ShortPath(path);
 }
 
 std::vector<std::string> SimMediaControl::Commands() const {
@@ -113,7 +119,9 @@ bool SimMediaControl::Open(std::string_view arguments) {
     }
   }
   if (type != "mpegvideo" || alias.empty() || devices_.count(alias) != 0) return false;
-  if (!files_.FileExists(path)) return false;
+  // As measured under Wine: a missing or empty file does not open.
+  const auto contents = files_.ReadFile(path);
+  if (!contents || contents->empty()) return false;
   devices_[alias] = Device{files_.LongPath(path)};
   return true;
 }

@@ -13,7 +13,8 @@ namespace jukett::sim {
 // A media control interface that interprets the command strings like MCI
 // does for files on a SimFileSystem: devices opened under an alias, each
 // stopped, playing, paused or at the end of its file, muted or not. A
-// command it cannot carry out fails and changes nothing, and nobody is told.
+// command it cannot carry out fails and changes nothing; only the sender
+// hears of it.
 // Tests read every command sent and say when a track reaches its end.
 class SimMediaControl : public MediaControl {
  public:
@@ -26,12 +27,18 @@ class SimMediaControl : public MediaControl {
   explicit SimMediaControl(SimFileSystem& files) : files_(files) {}
 
   // MediaControl
-  void SendCommand(std::string_view command) override;
-  std::string ShortPath(std::string_view path) override { return files_.ShortPath(path); }
+  bool SendCommand(std::string_view command) override;
+  std::string ShortPath(std::string_view path) override;
 
   const std::vector<Sent>& Trace() const { return trace_; }
   std::vector<std::string> Commands() const;
-  void ForgetTrace() { trace_.clear(); }
+  // The paths whose short form was asked for, exactly as the program built
+  // them: the short form itself no longer shows which separator joined them.
+  const std::vector<std::string>& ShortPathsAsked() const { return shortPathsAsked_; }
+  void ForgetTrace() {
+    trace_.clear();
+    shortPathsAsked_.clear();
+  }
 
   int OpenDevices() const { return static_cast<int>(devices_.size()); }
   bool IsOpen(std::string_view alias = "mp3play") const;
@@ -57,6 +64,7 @@ class SimMediaControl : public MediaControl {
   SimFileSystem& files_;
   std::map<std::string, Device> devices_;  // by folded alias
   std::vector<Sent> trace_;
+  std::vector<std::string> shortPathsAsked_;
 };
 
 }  // namespace jukett::sim

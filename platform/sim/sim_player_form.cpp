@@ -40,14 +40,21 @@ Color SimPlayerForm::ForeColor(Control label) const {
 float SimPlayerForm::Left() { return leftPixel_ * screen_.TwipsPerPixelX(); }
 float SimPlayerForm::Top() { return topPixel_ * screen_.TwipsPerPixelX(); }
 
+void SimPlayerForm::SetLanding(Landing horizontal, Landing vertical) {
+  landLeft_ = std::move(horizontal);
+  landTop_ = std::move(vertical);
+}
+
 void SimPlayerForm::SetLeft(float left) {
   ++positionWrites_;
-  leftPixel_ = PixelForTwips(left, screen_.TwipsPerPixelX(), leftPixel_);
+  const int asked = PixelForTwips(left, screen_.TwipsPerPixelX(), leftPixel_);
+  leftPixel_ = landLeft_ ? landLeft_(leftPixel_, asked) : asked;
 }
 
 void SimPlayerForm::SetTop(float top) {
   ++positionWrites_;
-  topPixel_ = PixelForTwips(top, screen_.TwipsPerPixelX(), topPixel_);
+  const int asked = PixelForTwips(top, screen_.TwipsPerPixelX(), topPixel_);
+  topPixel_ = landTop_ ? landTop_(topPixel_, asked) : asked;
 }
 
 void SimPlayerForm::SetState(WindowState state) {

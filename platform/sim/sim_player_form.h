@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,6 +25,11 @@ class SimPlayerForm : public PlayerForm {
   // Staging.
   void PlaceAtPixels(int left, int top);
   void RefuseMinimize(bool refuse) { refuseMinimize_ = refuse; }
+  // A window manager with the last word on where a move lands: given the
+  // pixel the edge is on and the one the program asked for, it says where
+  // the edge goes. None: every move lands where it was asked to.
+  using Landing = std::function<int(int from, int asked)>;
+  void SetLanding(Landing horizontal, Landing vertical);
 
   // Observation.
   int LeftPixel() const { return leftPixel_; }
@@ -81,6 +87,8 @@ class SimPlayerForm : public PlayerForm {
   bool visible_ = false;
   bool topmost_ = false;
   bool refuseMinimize_ = false;
+  Landing landLeft_;
+  Landing landTop_;
   int foregroundCount_ = 0;
   int positionWrites_ = 0;
   std::string dirPath_;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/sim/sim_code_page.h"
 #include "util/text.h"
 
 namespace jukett::sim {
@@ -128,19 +129,47 @@ std::optional<std::string> ProfileWithValue(std::string_view contents, std::stri
   return Serialize(sections);
 }
 
+namespace {
+
+bool IsUnicode(const std::optional<std::string>& contents) {
+  return contents && contents->starts_with(kUtf16Bom);
+}
+
+// A file's lines as UTF-8 text, and back in the file's encoding. Every byte
+// of the code page has a character, so an 8-bit file comes back as it was.
+std::string AsText(const std::optional<std::string>& contents) {
+  if (!contents) return {};
+  if (!IsUnicode(contents)) return AnsiToUtf8(*contents);
+  return Utf16LeToUtf8(std::string_view(*contents).substr(kUtf16Bom.size()));
+}
+
+std::string Encoded(std::string_view text, bool unicode) {
+  return unicode ? std::string(kUtf16Bom) + Utf8ToUtf16Le(text) : Utf8ToAnsi(text);
+}
+
+}  // namespace
+
 std::string SimProfileFiles::ReadString(std::string_view section, std::string_view key,
                                         std::string_view file) {
-  const auto contents = files_.ReadFile(file);
-  if (!contents) return {};
-  return ProfileValue(*contents, section, key).value_or("");
+  return ProfileValue(AsText(files_.ReadFile(file)), section, key).value_or("");
 }
 
 void SimProfileFiles::WriteString(std::string_view section, std::string_view key,
                                   std::string_view value, std::string_view file) {
   const auto contents = files_.ReadFile(file);
-  if (const auto updated = ProfileWithValue(contents.value_or(""), section, key, value)) {
-    files_.WriteFile(file, *updated);
-  }
+  // What the code page cannot hold would be lost as "?": the file turns
+  // Unicode instead, every line kept, and stays so.
+  std::string written(section);
+  written.append(key).append(value);
+  const bool unicode = IsUnicode(contents) || !AnsiHolds(written);
+  const std::string text = AsText(contents);
+  const auto updated = ProfileWithValue(text, section, key, value);
+  if (!updated && unicode == IsUnicode(contents)) return;
+  files_.WriteFile(file, Encoded(updated.value_or(text), unicode));
+}
+
+bool SimProfileFiles::Holds(std::string_view text, std::string_view file) {
+  return IsUnicode(files_.ReadFile(file)) || AnsiHolds(text);
 }
 
 }  // namespace jukett::sim

@@ -23,8 +23,9 @@ std::optional<std::string> ProfileValue(std::string_view contents, std::string_v
 std::optional<std::string> ProfileWithValue(std::string_view contents, std::string_view section,
                                             std::string_view key, std::string_view value);
 
-// Profile files on a simulated file system, following the rules above.
-// Texts reach the file's bytes unconverted.
+// Profile files on a simulated file system, following the rules above, in
+// the encodings the platform keeps them: the ANSI code page (1252 here) for
+// a file it creates, UTF-16LE for a file that opens with its byte-order mark.
 class SimProfileFiles : public ProfileFiles {
  public:
   explicit SimProfileFiles(SimFileSystem& files) : files_(files) {}
@@ -33,6 +34,7 @@ class SimProfileFiles : public ProfileFiles {
                          std::string_view file) override;
   void WriteString(std::string_view section, std::string_view key, std::string_view value,
                    std::string_view file) override;
+  bool Holds(std::string_view text, std::string_view file) override;
 
  private:
   SimFileSystem& files_;

@@ -37,8 +37,8 @@ std::wstring WithoutLongPrefix(std::wstring path) {
 
 }  // namespace
 
-void Win32MediaControl::SendCommand(std::string_view command) {
-  mciSendStringW(Utf8ToWide(command).c_str(), nullptr, 0, nullptr);
+bool Win32MediaControl::SendCommand(std::string_view command) {
+  return mciSendStringW(Utf8ToWide(command).c_str(), nullptr, 0, nullptr) == 0;
 }
 
 std::string Win32MediaControl::ShortPath(std::string_view path) {

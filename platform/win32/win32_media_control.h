@@ -7,7 +7,7 @@ namespace jukett::win32 {
 // MCI through the wide API, so a track plays whatever its file name holds.
 class Win32MediaControl : public MediaControl {
  public:
-  void SendCommand(std::string_view command) override;
+  bool SendCommand(std::string_view command) override;
   std::string ShortPath(std::string_view path) override;
 };
 

@@ -2,11 +2,61 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "platform/win32/ansi_text.h"
 
 namespace jukett::win32 {
+namespace {
+
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+
+std::string FileStart(const std::wstring& file, std::size_t count) {
+  std::ifstream in(std::filesystem::path(file), std::ios::binary);
+  std::string start(count, '\0');
+  in.read(start.data(), static_cast<std::streamsize>(count));
+  start.resize(static_cast<std::size_t>(in.gcount()));
+  return start;
+}
+
+bool IsUnicodeFile(const std::wstring& file) { return FileStart(file, 2) == kUtf16Bom; }
+
+// Turns an 8-bit profile file into UTF-16LE with a byte-order mark, every
+// line kept; the profile functions keep that encoding from then on. A file
+// not there yet begins as the mark alone. The new file replaces the old one
+// whole, so a failure midway leaves the old one as it was.
+void MakeUnicode(const std::wstring& file) {
+  // Lines the system may still hold for the file go into it first.
+  WritePrivateProfileStringW(nullptr, nullptr, nullptr, file.c_str());
+  std::ifstream in(std::filesystem::path(file), std::ios::binary);
+  const std::string ansi((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  in.close();
+  const std::wstring wide = L"\uFEFF" + Utf8ToWide(AnsiToUtf8(ansi));
+
+  const std::wstring fresh = file + L".new";
+  {
+    std::ofstream out(std::filesystem::path(fresh), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(wide.data()),
+              static_cast<std::streamsize>(wide.size() * sizeof(wchar_t)));
+    if (!out.flush()) {
+      out.close();
+      DeleteFileW(fresh.c_str());
+      return;
+    }
+  }
+  if (!MoveFileExW(fresh.c_str(), file.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(fresh.c_str());
+  }
+}
+
+bool AnsiHolds(std::string_view text) { return AnsiToUtf8(Utf8ToAnsi(text)) == text; }
+
+}  // namespace
 
 std::string Win32ProfileFiles::ReadString(std::string_view section, std::string_view key,
                                           std::string_view file) {
@@ -28,8 +78,17 @@ std::string Win32ProfileFiles::ReadString(std::string_view section, std::string_
 
 void Win32ProfileFiles::WriteString(std::string_view section, std::string_view key,
                                     std::string_view value, std::string_view file) {
+  const std::wstring wideFile = Utf8ToWide(file);
+  // The system would write what the code page lacks as "?", or as a look-alike.
+  std::string text(section);
+  text.append(key).append(value);
+  if (!Holds(text, file)) MakeUnicode(wideFile);
   WritePrivateProfileStringW(Utf8ToWide(section).c_str(), Utf8ToWide(key).c_str(),
-                             Utf8ToWide(value).c_str(), Utf8ToWide(file).c_str());
+                             Utf8ToWide(value).c_str(), wideFile.c_str());
+}
+
+bool Win32ProfileFiles::Holds(std::string_view text, std::string_view file) {
+  return AnsiHolds(text) || IsUnicodeFile(Utf8ToWide(file));
 }
 
 }  // namespace jukett::win32

@@ -86,6 +86,49 @@ TEST(KeepOnScreenTest, TheHeightChangedDuringTheSlideCounts) {
   EXPECT_EQ(slide.form.Top() + kTallHeight, slide.screen.Height());
 }
 
+// A window manager that gives in after this many moves, so that a slide
+// waiting for it fails its test instead of hanging it.
+constexpr int kPatience = 100000;
+
+TEST(KeepOnScreenTest, AWindowHeldInPlaceEndsEveryPhaseAtItsFirstStep) {
+  Slide slide(1024, 768, 15);
+  slide.form.PlaceAtPixels(-50, -40);
+  int moves = 0;
+  const auto held = [&](int from, int asked) { return ++moves < kPatience ? from : asked; };
+  slide.form.SetLanding(held, held);
+  slide.Run();
+  EXPECT_EQ(slide.form.LeftPixel(), -50);
+  EXPECT_EQ(slide.form.TopPixel(), -40);
+  // In and snap on both axes: one step that goes nowhere, one placement.
+  EXPECT_EQ(slide.form.PositionWrites(), 4 * 2);
+}
+
+TEST(KeepOnScreenTest, ATaskbarTheWindowManagerKeepsFreeEndsTheSnap) {
+  Slide slide(1024, 768, 15);
+  const int highestTop = 768 - 40 - 145;  // above a 40-pixel taskbar
+  int moves = 0;
+  slide.form.SetLanding(nullptr, [&](int, int asked) {
+    return ++moves < kPatience ? std::min(asked, highestTop) : asked;
+  });
+  slide.form.PlaceAtPixels(300, 600);  // the taskbar came up under it
+  slide.Run();
+  EXPECT_EQ(slide.form.TopPixel(), highestTop);
+  EXPECT_LE(slide.form.PositionWrites(), 3);
+}
+
+TEST(KeepOnScreenTest, NoPhaseTakesMoreStepsThanItsWayHasPixels) {
+  Slide slide(1024, 768, 15);
+  // Every move down ends a pixel further up: the window never gets there.
+  int moves = 0;
+  slide.form.SetLanding(nullptr, [&](int from, int asked) {
+    return ++moves < kPatience && asked > from ? from - 1 : asked;
+  });
+  slide.form.PlaceAtPixels(300, -40);
+  slide.Run();
+  // 40 steps down that go up, the placement, then the snap's step and placement.
+  EXPECT_EQ(slide.form.PositionWrites(), 40 + 1 + 2);
+}
+
 // Where the phases leave one axis: in, then flush with a near edge, each
 // final placement on the nearest pixel.
 float ExpectedEnd(float position, float extent, float screenExtent, float twipsPerPixel) {

@@ -51,11 +51,67 @@ TEST_F(Lifecycle, FirstRunKeepsTheInitialFolderAndSavesItAtTheEnd) {
   EXPECT_EQ(StoredFolder(), "C:\\Music");
 }
 
-TEST_F(Lifecycle, AStoredFolderThatIsGoneLeavesTheListsWhereTheyAre) {
-  Store("C:\\Gone");
+TEST_F(Lifecycle, AStoredFolderThatIsUnavailableStaysStoredUntilTheUserOpensOne) {
+  files.WriteFile(kSettingsFile, "[other]\r\nkey=1\r\n[juKett ZRV]\r\npath=E:\\USB Music\r\n");
+  const auto before = files.ReadFile(kSettingsFile);
   frm.Load();
   EXPECT_EQ(form.DirPath(), "C:\\Music");
   EXPECT_EQ(form.Caption(Control::Label10), "3 mp3's in this dir");
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(files.ReadFile(kSettingsFile), before) << "the drive is only unplugged";
+
+  frm.Load();
+  form.SetDirPath("C:\\Music\\Empty");
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
+}
+
+TEST_F(Lifecycle, ACloseDuringTheGreetingKeepsTheStoredFolder) {
+  Store("C:\\Music\\Empty");
+  desktop.PostAt(desktop.Now() + 0.3, [&] { form.Unload(); });
+  EXPECT_TRUE(Ends([&] { frm.Load(); }));
+  EXPECT_EQ(form.DirPath(), "C:\\Music") << "start-up had not got to the folder yet";
+  EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
+}
+
+TEST_F(Lifecycle, ARestoredFolderIsStoredAgainAsTheListsShowIt) {
+  Store("c:\\music\\EMPTY\\");
+  frm.Load();
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
+}
+
+class FolderOutsideTheCodePage : public Lifecycle {
+ protected:
+  static constexpr const char* kBeetle = "C:\\\xD0\x96\xD1\x83\xD0\xBA Music";  // "Жук Music"
+  static constexpr const char* kOther = "[other]\r\nkey=caf\xE9\r\n";
+
+  FolderOutsideTheCodePage() {
+    files.AddFile(std::string(kBeetle) + "\\one.mp3", "tone");
+    files.WriteFile(kSettingsFile, kOther);
+  }
+  // Quits in the folder, then starts again elsewhere: where does it come back?
+  std::string StoreAndRestore() {
+    frm.Load();
+    form.SetDirPath(kBeetle);
+    EXPECT_TRUE(Ends([&] { form.Unload(); }));
+    form.SetDirPath(kMusic);
+    frm.Load();
+    return form.DirPath();
+  }
+};
+
+TEST_F(FolderOutsideTheCodePage, IsStoredByItsShortFormInAnEightBitFile) {
+  EXPECT_EQ(StoreAndRestore(), kBeetle);
+  EXPECT_EQ(files.ReadFile(kSettingsFile),
+            std::string(kOther) + "[juKett ZRV]\r\npath=" + files.ShortPath(kBeetle) + "\r\n");
+}
+
+TEST_F(FolderOutsideTheCodePage, WithoutAShortFormTurnsTheFileUnicodeKeepingTheRest) {
+  files.SetShortNames(false);
+  EXPECT_EQ(StoreAndRestore(), kBeetle);
+  EXPECT_TRUE(files.ReadFile(kSettingsFile)->starts_with("\xFF\xFE[\0o\0t\0h\0e\0r\0]\0"));
+  EXPECT_EQ(profiles.ReadString("other", "key", kSettingsFile), "caf\xC3\xA9");
 }
 
 TEST_F(Lifecycle, QuittingWhilePlayingStopsTheTrackAndStoresTheCurrentFolder) {

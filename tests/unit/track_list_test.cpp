@@ -56,16 +56,35 @@ TEST_F(TrackList, DoubleClickOnTheTrackThatPlaysRestartsAndAnnouncesAgain) {
   EXPECT_EQ(Posted().size(), 2u);
 }
 
-TEST_F(TrackList, AVanishedTrackIsStillAnnouncedButNothingOpens) {
+TEST_F(TrackList, AVanishedTrackStopsTheMusicButIsNotAnnounced) {
+  Select(0);
+  frm.DblClick(Control::File1);
+  client.ForgetPosted();
   Select(2);
   files.RemoveFile("C:\\Music\\Zed.mp3");
   frm.DblClick(Control::File1);
-  EXPECT_EQ(media.Commands()[2], "open  type mpegvideo alias mp3play");
-  EXPECT_EQ(LastPosted(), TrackAnnouncement(TrackEvent::Playing, "Zed.mp3"));
+  EXPECT_EQ(media.Commands().back(), "open  type mpegvideo alias mp3play");
+  EXPECT_FALSE(media.IsOpen());
+  EXPECT_TRUE(Posted().empty());
+}
+
+TEST_F(TrackList, ADoubleClickWithoutASelectionDoesNothingAtAll) {
+  Select(0);
+  frm.DblClick(Control::File1);
+  frm.Click(Control::lbpause);
+  media.ForgetTrace();
+  client.ForgetPosted();
+  Select(-1);
+  frm.DblClick(Control::File1);
+  form.SetDirPath("C:\\Music\\Empty");
+  frm.DblClick(Control::File1);
+  EXPECT_TRUE(media.Commands().empty());
+  EXPECT_TRUE(Posted().empty());
+  EXPECT_EQ(form.Caption(Control::lbpause), "4");
 }
 
 TEST_F(TrackList, AtADriveRootTheTrackPathHoldsTwoBackslashes) {
-  files.AddFile("D:\\Root Song.mp3");
+  files.AddFile("D:\\Root Song.mp3", "tone");
   form.SetDirPath("D:\\");
   Select(0);
   EXPECT_EQ(TrackPath(form, '\\'), "D:\\\\Root Song.mp3");

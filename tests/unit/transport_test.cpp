@@ -27,16 +27,38 @@ TEST_F(Transport, TheListShowsOnlyMp3FilesSortedWithoutRegardToCase) {
 TEST_F(Transport, PlayJoinsWithABackslashAndAnnouncesAfterThePlayCommand) {
   Select(1);
   frm.Click(Control::lbplay);
+  EXPECT_EQ(media.ShortPathsAsked(), Commands{"C:\\Music\\b side.mp3"});
   EXPECT_EQ(media.Commands(), PlayCommands(files.ShortPath("C:\\Music\\b side.mp3")));
   EXPECT_EQ(Posted(), Commands{Playing("b side.mp3")});
 }
 
-TEST_F(Transport, PlayWithNothingSelectedStillAnnouncesAnEmptyName) {
+TEST_F(Transport, PlayWithNothingSelectedDoesNothingAtAll) {
+  Select(0);
   frm.Click(Control::lbplay);
-  // The folder with a separator: no device opens it.
-  EXPECT_EQ(media.Commands()[2],
-            "open " + files.ShortPath("C:\\Music\\") + " type mpegvideo alias mp3play");
-  EXPECT_EQ(Posted(), Commands{Playing("")});
+  frm.Click(Control::lbpause);
+  Select(-1);
+  media.ForgetTrace();
+  client.ForgetPosted();
+  frm.Click(Control::lbplay);
+  EXPECT_TRUE(media.Commands().empty()) << "the track the user was listening to stays";
+  EXPECT_TRUE(media.IsPaused());
+  EXPECT_TRUE(Posted().empty());
+  EXPECT_EQ(form.Caption(Control::lbpause), "4");
+}
+
+TEST_F(Transport, OnlyATrackThatOpenedIsAnnouncedAsPlaying) {
+  files.AddFile("C:\\Music\\empty.mp3");
+  form.SetFileListPath(kMusic);  // A Song, b side, empty, Zed
+  Select(1);
+  frm.Click(Control::lbfoward);
+  EXPECT_EQ(form.SelectedIndex(), 2);
+  files.RemoveFile("C:\\Music\\A Song.MP3");
+  Select(0);
+  frm.Click(Control::lbplay);
+  EXPECT_FALSE(media.IsOpen());
+  EXPECT_TRUE(Posted().empty()) << "an empty file and a vanished one";
+  frm.Click(Control::lbfoward);
+  EXPECT_EQ(Posted(), Commands{Playing("b side.mp3")});
 }
 
 TEST_F(Transport, NextStopsAtTheLastEntryWithoutWrapping) {
@@ -74,8 +96,8 @@ TEST_F(Transport, PreviousSelectsTheEntryBeforeAndJoinsWithASlash) {
   Select(2);
   frm.Click(Control::lbback);
   EXPECT_EQ(form.SelectedIndex(), 1);
-  // The slash-joined path reaches the file system, which takes either separator.
-  EXPECT_EQ(media.Commands(), PlayCommands(files.ShortPath("C:\\Music/b side.mp3")));
+  EXPECT_EQ(media.ShortPathsAsked(), Commands{"C:\\Music/b side.mp3"});
+  EXPECT_EQ(media.Commands(), PlayCommands(files.ShortPath("C:\\Music\\b side.mp3")));
   EXPECT_EQ(Posted(), Commands{Playing("b side.mp3")});
 }
 

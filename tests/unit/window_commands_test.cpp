@@ -54,10 +54,36 @@ TEST_F(WindowCommands, MuteTogglesCaptionCommandAndAnnouncement) {
                                                 StatusAnnouncement(PlayerStatus::Unmuted)}));
 }
 
+TEST_F(WindowCommands, WhileMutedEveryTrackThatStartsIsMutedToo) {
+  Select(0);
+  frm.DblClick(Control::File1);
+  frm.Click(Control::Label4);
+  frm.Click(Control::lbfoward);
+  EXPECT_TRUE(media.IsMuted()) << "next";
+  frm.Click(Control::lbplay);
+  EXPECT_TRUE(media.IsMuted()) << "play";
+  frm.Click(Control::lbback);
+  EXPECT_TRUE(media.IsMuted()) << "previous";
+  frm.DblClick(Control::File1);
+  EXPECT_TRUE(media.IsMuted()) << "double-click";
+  EXPECT_EQ(form.Caption(Control::Label4), " un");
+  frm.Click(Control::Label4);
+  EXPECT_FALSE(media.IsMuted());
+  EXPECT_EQ(LastPosted(), StatusAnnouncement(PlayerStatus::Unmuted));
+  frm.Click(Control::lbfoward);
+  EXPECT_FALSE(media.IsMuted()) << "unmuted, a new track is heard";
+}
+
 TEST_F(WindowCommands, MinimizeAnnouncesFirstThenHidesBehindOneIcon) {
-  desktop.Post([&] { EXPECT_TRUE(form.Visible()) << "the line goes out before the window hides"; });
+  // The room's Enter key sees whether the window is still shown as the line goes out.
+  const Window input = client.ChatInput(room);
+  std::vector<std::pair<std::string, bool>> sent;
+  desktop.OnChar(input, [&](char c) {
+    if (c == '\r') sent.emplace_back(desktop.TextOf(input), form.Visible());
+  });
   frm.Click(Control::Label2);
-  EXPECT_EQ(Posted(), std::vector<std::string>{StatusAnnouncement(PlayerStatus::Minimized)});
+  EXPECT_EQ(sent, (std::vector<std::pair<std::string, bool>>{
+                      {StatusAnnouncement(PlayerStatus::Minimized), true}}));
   EXPECT_FALSE(form.Visible());
   EXPECT_EQ(form.State(), WindowState::Minimized);
   ASSERT_EQ(tray.Icons().size(), 1u);

@@ -1,6 +1,8 @@
 // Plays tracks through the real media control adapter on commands read from
 // standard input, one a line, so that a test outside Wine can act, listen
-// and measure in turn. Each command is answered with "ok" once it was sent.
+// and measure in turn. Each command is answered with "ok" once it was sent,
+// except a play whose track did not open: "not opened". Like the player, the
+// probe starts each track muted after a mute, until an unmute.
 //   play <path>  pause  resume  stop  mute  unmute  quit
 #include <cstdio>
 #include <string>
@@ -10,6 +12,7 @@
 
 int main() {
   jukett::win32::Win32MediaControl media;
+  bool muted = false;
   char line[4096];
   while (std::fgets(line, sizeof line, stdin) != nullptr) {
     std::string command(line);
@@ -17,7 +20,12 @@ int main() {
       command.pop_back();
     }
     if (command.rfind("play ", 0) == 0) {
-      jukett::PlayTrack(media, command.substr(5));  // UTF-8, as the player passes paths
+      // UTF-8, as the player passes paths.
+      if (!jukett::PlayTrack(media, command.substr(5), muted)) {
+        std::puts("not opened");
+        std::fflush(stdout);
+        continue;
+      }
     } else if (command == "pause") {
       jukett::TogglePause(media, true);
     } else if (command == "resume") {
@@ -25,7 +33,8 @@ int main() {
     } else if (command == "stop") {
       jukett::StopPlayback(media);
     } else if (command == "mute" || command == "unmute") {
-      jukett::SetMute(media, command == "mute");
+      muted = command == "mute";
+      jukett::SetMute(media, muted);
     } else if (command == "quit") {
       jukett::StopPlayback(media);
       std::puts("ok");

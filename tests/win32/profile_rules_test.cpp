@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_profile_files.h"
+#include "platform/win32/win32_profile_files.h"
 
 namespace jukett {
 namespace {
@@ -160,6 +162,45 @@ TEST_F(ProfileRules, TheSameWritesLeaveTheSameBytes) {
       }
       ASSERT_EQ(simulated, Load(path))
           << file.name << " after [" << write.section << "] " << write.key << "=" << write.value;
+    }
+  }
+}
+
+TEST_F(ProfileRules, TextsOutsideTheCodePageMakeTheSameUnicodeFiles) {
+  const std::string unicodeStart =
+      std::string("\xFF\xFE[\0a\0]\0\r\0\n\0k\0=\0\x16\x04\r\0\n\0", 20);
+  const std::vector<Case> starts = {{"missing", {}},
+                                    {"ansi", "[a]\r\nk=caf\xE9 \xBB\r\n[b]\r\nj=2\r\n"},
+                                    {"unicode", unicodeStart}};
+  // UTF-8: plain, inside the code page, outside it, and one the system would
+  // write as a look-alike ("l" for "\u0142").
+  const char* const values[] = {"C:\\Music", "caf\xC3\xA9", "\xD0\x96\xD1\x83\xD0\xBA",
+                                "\xC5\x82\xC3\xB3"
+                                "d\xC5\xBA"};
+  win32::Win32ProfileFiles real;
+  for (const auto& start : starts) {
+    for (const char* value : values) {
+      const std::string path = PathOf("e-" + start.name);
+      std::filesystem::remove(path);
+      sim::SimFileSystem files;
+      files.AddDirectory("C:\\p");
+      sim::SimProfileFiles simulated(files);
+      const std::string simPath = "C:\\p\\f.ini";
+      if (start.name != "missing") {
+        Store(path, start.bytes);
+        files.WriteFile(simPath, start.bytes);
+      }
+      const std::string where = start.name + " with " + value;
+      EXPECT_EQ(simulated.Holds(value, simPath), real.Holds(value, path)) << where;
+      simulated.WriteString("juKett ZRV", "path", value, simPath);
+      real.WriteString("juKett ZRV", "path", value, path);
+      WritePrivateProfileStringW(nullptr, nullptr, nullptr, std::filesystem::path(path).c_str());
+      ASSERT_EQ(files.ReadFile(simPath), Load(path)) << where;
+      EXPECT_EQ(simulated.ReadString("juKett ZRV", "path", simPath),
+                real.ReadString("juKett ZRV", "path", path))
+          << where;
+      EXPECT_EQ(real.ReadString("juKett ZRV", "path", path), value) << where;
+      EXPECT_EQ(simulated.ReadString("a", "k", simPath), real.ReadString("a", "k", path)) << where;
     }
   }
 }

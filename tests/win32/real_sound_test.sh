@@ -3,7 +3,7 @@
 # Windows media control adapter into a private PulseAudio null sink, and the
 # sink's monitor is recorded and measured after each command.
 #   real_sound_test.sh CASE WINE_RUN PLAY_PROBE_EXE
-# CASE: transport | replace | names | mute-commands | mute-sound
+# CASE: transport | replace | names | unplayable | mute-commands | mute-sound
 # Tracks are sine tones at half scale (RMS about 0.35); a quiet null sink
 # records exact zeros. Two tones far apart (300 Hz, 3000 Hz) tell by band
 # which track is sounding. Exit 77: skipped, with the reason printed.
@@ -52,11 +52,12 @@ WINEDEBUG="${WINEDEBUG:-+mci}" "$wine_run" "$probe" <"$work/in" >"$work/out" 2>"
 probe_pid=$!
 exec 3>"$work/in" 4<"$work/out"
 
+# send COMMAND...: the probe must answer "ok", or what $reply_wanted says.
 send() {
-  local reply=""
+  local reply="" wanted="${reply_wanted:-ok}"
   printf '%s\n' "$*" >&3
-  if ! read -r -t 60 reply <&4 || [ "${reply%$'\r'}" != ok ]; then
-    echo "FAIL: the probe did not take '$*'" >&2
+  if ! read -r -t 60 reply <&4 || [ "${reply%$'\r'}" != "$wanted" ]; then
+    echo "FAIL: the probe answered '${reply%$'\r'}' to '$*', not '$wanted'" >&2
     tail -20 "$work/trace" >&2
     exit 1
   fi
@@ -116,13 +117,14 @@ case "$case_name" in
     send play "$(windows_path "$foreign")"
     listen foreign
     expect "a name outside the code page plays" "$highband" ">" "$signal_min"
-    send play "$(windows_path "$music/no such track.mp3")"
+    reply_wanted="not opened" send play "$(windows_path "$music/no such track.mp3")"
     listen missing
     expect "silence after a missing file" "$total" "<" "$silence_max"
     ;;
   mute-commands)
     # Wine's device takes the mute command without muting, so the check is
-    # on the commands that reached it.
+    # on the commands that reached it. A track started while muted is muted
+    # before it plays.
     send play "$(windows_path "$low")"
     send mute
     send play "$(windows_path "$high")"
@@ -137,7 +139,7 @@ case "$case_name" in
       'stop mp3play' 'close mp3play' 'open Z:\\*~*.MP3 type mpegvideo alias mp3play'
       'play mp3play' 'set mp3play audio all off'
       'stop mp3play' 'close mp3play' 'open Z:\\*~*.MP3 type mpegvideo alias mp3play'
-      'play mp3play' 'stop mp3play' 'close all'
+      'set mp3play audio all off' 'play mp3play' 'stop mp3play' 'close all'
     )
     mapfile -t got <"$work/commands"
     if [ "${#got[@]}" -ne "${#want[@]}" ]; then
@@ -154,6 +156,22 @@ case "$case_name" in
         fi
       done
     fi
+    ;;
+  unplayable)
+    # What Wine's open answers, measured: a vanished file, an empty file and
+    # a text file do not open; random bytes do (GStreamer finds frames in
+    # them), so they are not a case here. None of them may leave the old
+    # track playing.
+    empty="$music/empty.mp3"
+    text="$music/notes.mp3"
+    : >"$empty"
+    printf 'not music at all\r\n' >"$text"
+    for track in "$music/vanished.mp3" "$empty" "$text"; do
+      send play "$(windows_path "$low")"
+      reply_wanted="not opened" send play "$(windows_path "$track")"
+      listen "$(basename "$track" .mp3)"
+      expect "silence after $(basename "$track")" "$total" "<" "$silence_max"
+    done
     ;;
   mute-sound)
     send play "$(windows_path "$low")"

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "platform/win32/ansi_text.h"
+#include "platform/win32/win32_media_control.h"
 #include "platform/win32/win32_profile_files.h"
 #include "playback/settings.h"
 
@@ -102,6 +104,41 @@ TEST_F(SettingsFile, LongFoldersComeBackWholeBothWays) {
   std::ofstream(std::filesystem::path(folder_ + L"\\to-write.txt"), std::ios::binary) << other;
   ASSERT_TRUE(RunProbe(L"write"));
   EXPECT_EQ(ReadSetting(profiles_, kSettingsSection, kSettingsPathKey, file_), other);
+}
+
+TEST_F(SettingsFile, AValueTheCodePageCannotHoldTurnsTheFileUnicodeKeepingTheRest) {
+  std::ofstream(std::filesystem::path(folder_ + L"\\jukettzrv.ini"), std::ios::binary)
+      << "[other]\r\nkey=caf\xE9\r\n";
+  const std::string beetle = "C:\\\xD0\x96\xD1\x83\xD0\xBA";  // "Жук"
+  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, beetle, file_);
+  const std::wstring expected =
+      L"\uFEFF[other]\r\nkey=caf\u00E9\r\n[juKett ZRV]\r\npath=C:\\"
+      L"\u0416\u0443\u043a\r\n";
+  EXPECT_EQ(Bytes(), std::string(reinterpret_cast<const char*>(expected.data()),
+                                 expected.size() * sizeof(wchar_t)));
+  EXPECT_EQ(ProbeRead(), beetle);
+  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, "D:\\Plain", file_);
+  EXPECT_TRUE(Bytes().starts_with("\xFF\xFE")) << "the file stays Unicode";
+  EXPECT_EQ(ProbeRead(), "D:\\Plain");
+  EXPECT_EQ(ReadSetting(profiles_, "other", "key", file_), "caf\xC3\xA9");
+}
+
+TEST_F(SettingsFile, AFolderTheCodePageCannotNameIsStoredByItsShortForm) {
+  // The test's own folder already has a name the code page lacks.
+  const std::wstring beetle = folder_ + L"\\\u0416\u0443\u043a music";
+  ASSERT_TRUE(CreateDirectoryW(beetle.c_str(), nullptr));
+  win32::Win32MediaControl media;
+  const std::string stored = FolderAsStored(profiles_, media, win32::WideToUtf8(beetle), file_);
+  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, stored, file_);
+  const std::string readBack = ProbeRead();
+  std::wstring named(32768, L'\0');
+  named.resize(GetLongPathNameW(win32::Utf8ToWide(readBack).c_str(), named.data(),
+                                static_cast<DWORD>(named.size())));
+  RemoveDirectoryW(beetle.c_str());
+
+  EXPECT_EQ(Bytes(), "[juKett ZRV]\r\npath=" + stored + "\r\n") << "the file stays 8-bit";
+  EXPECT_TRUE(std::all_of(stored.begin(), stored.end(), [](char c) { return c > 0; })) << stored;
+  EXPECT_TRUE(named == beetle) << "the value read back names the same folder: " << readBack;
 }
 
 TEST_F(SettingsFile, AWriteThatCannotBeMadeChangesNothing) {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace jukett::sim {
+
+// The texts of an 8-bit file as the system of a Western European Windows
+// writes them: the ANSI code page 1252. A character the code page lacks
+// becomes "?" and is lost. Texts are UTF-8 outside.
+std::string Utf8ToAnsi(std::string_view utf8);
+std::string AnsiToUtf8(std::string_view ansi);
+// Whether every character of `utf8` survives the way to the code page and back.
+bool AnsiHolds(std::string_view utf8);
+
+// A Unicode profile file: UTF-16LE, opened by its byte-order mark.
+inline constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+std::string Utf8ToUtf16Le(std::string_view utf8);
+std::string Utf16LeToUtf8(std::string_view utf16);
+
+}  // namespace jukett::sim
