@@ -3,7 +3,7 @@
 // polls the clock and the event queue without pause, in the same run.
 #include <cstdio>
 
-#include "cpu_time.h"
+#include "bench/cpu_time.h"
 #include "util/timed_wait.h"
 
 #ifdef _WIN32

@@ -8,7 +8,7 @@ namespace {
 
 constexpr Color kBlack = 0x00000000;
 constexpr Color kWhite = 0x00FFFFFF;
-constexpr auto L = ControlKind::Label;
+constexpr auto kLabel = ControlKind::Label;
 constexpr auto kLeft = Alignment::Left;
 constexpr auto kCenter = Alignment::Center;
 
@@ -18,27 +18,27 @@ constexpr std::array kControls{
               kWindowFont, kBlack, kWhite, true, kLeft, true, 4},
   ControlLayout{Control::File1, "File1", ControlKind::FileList, 120, 360, 2895, 1080, "",
               kWindowFont, kBlack, kWhite, true, kLeft, true, 3},
-  ControlLayout{Control::Label5, "Label5", L, 1800, 1800, 855, 255, "show dir",
+  ControlLayout{Control::Label5, "Label5", kLabel, 1800, 1800, 855, 255, "show dir",
               kWindowFont, kWindowText, kWindowBackground, true, kCenter, true, 12},
-  ControlLayout{Control::lbpause, "lbpause", L, 2040, 1440, 345, 300, ";",
+  ControlLayout{Control::lbpause, "lbpause", kLabel, 2040, 1440, 345, 300, ";",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 11},
-  ControlLayout{Control::lbstop, "lbstop", L, 720, 1440, 345, 300, "<",
+  ControlLayout{Control::lbstop, "lbstop", kLabel, 720, 1440, 345, 300, "<",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 10},
-  ControlLayout{Control::lbplay, "lbplay", L, 1320, 1440, 465, 300, "4",
+  ControlLayout{Control::lbplay, "lbplay", kLabel, 1320, 1440, 465, 300, "4",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 9},
-  ControlLayout{Control::lbfoward, "lbfoward", L, 2760, 1440, 255, 300, ":",
+  ControlLayout{Control::lbfoward, "lbfoward", kLabel, 2760, 1440, 255, 300, ":",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 8},
-  ControlLayout{Control::lbback, "lbback", L, 120, 1440, 225, 345, "9",
+  ControlLayout{Control::lbback, "lbback", kLabel, 120, 1440, 225, 345, "9",
               kGlyphFont, kBlack, kWhite, false, kCenter, false, 7},
-  ControlLayout{Control::Label4, "Label4", L, 2760, 1800, 255, 255, " m",
+  ControlLayout{Control::Label4, "Label4", kLabel, 2760, 1800, 255, 255, " m",
               kWindowFont, kBlack, kWhite, false, kLeft, true, 6},
-  ControlLayout{Control::Label10, "Label10", L, 120, 1800, 1575, 255, "",
+  ControlLayout{Control::Label10, "Label10", kLabel, 120, 1800, 1575, 255, "",
               kWindowFont, kBlack, kWhite, false, kLeft, true, 5},
-  ControlLayout{Control::Label3, "Label3", L, 2880, 0, 255, 255, "\u00D7",
+  ControlLayout{Control::Label3, "Label3", kLabel, 2880, 0, 255, 255, "\u00D7",
               kWindowFont, kWhite, kBlack, true, kCenter, false, 2},
-  ControlLayout{Control::Label2, "Label2", L, 0, 0, 255, 255, "_",
+  ControlLayout{Control::Label2, "Label2", kLabel, 0, 0, 255, 255, "_",
               kWindowFont, kWhite, kBlack, true, kCenter, false, 1},
-  ControlLayout{Control::Label1, "Label1", L, 240, 0, 2655, 255, "juKett ZRV - by kelvor",
+  ControlLayout{Control::Label1, "Label1", kLabel, 240, 0, 2655, 255, "juKett ZRV - by kelvor",
               kWindowFont, kWhite, kBlack, true, kCenter, false, 0},
 };
 
@@ -50,7 +50,7 @@ constexpr std::array kLines{
 };
 // clang-format on
 
-constexpr ControlLayout kNoControl{Control::Form, "",     L,      0,     0,     0,     0, "",
+constexpr ControlLayout kNoControl{Control::Form, "",     kLabel, 0,     0,     0,     0, "",
                                    kWindowFont,   kBlack, kWhite, false, kLeft, false, -1};
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chathost/announcements.h"
-#include "host_fixture.h"
+#include "tests/unit/host_fixture.h"
 
 namespace jukett::sim {
 namespace {

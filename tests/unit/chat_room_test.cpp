@@ -1,7 +1,7 @@
 #include "chathost/chat_room.h"
 
 #include "chathost/host_classes.h"
-#include "host_fixture.h"
+#include "tests/unit/host_fixture.h"
 
 namespace jukett::sim {
 namespace {

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "chathost/host_classes.h"
-#include "host_fixture.h"
+#include "tests/unit/host_fixture.h"
 
 namespace jukett::sim {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "chathost/host_classes.h"
 #include "chathost/window_text.h"
-#include "host_fixture.h"
+#include "tests/unit/host_fixture.h"
 
 namespace jukett::sim {
 namespace {

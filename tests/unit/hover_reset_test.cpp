@@ -1,6 +1,6 @@
 #include "player/hover_reset.h"
 
-#include "player_fixture.h"
+#include "tests/unit/player_fixture.h"
 
 namespace jukett::sim {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "player/form_layout.h"
 #include "player/pixel_grid.h"
-#include "player_fixture.h"
+#include "tests/unit/player_fixture.h"
 
 namespace jukett::sim {
 namespace {

@@ -1,7 +1,7 @@
 #include "player/lifecycle.h"
 
 #include "player/form_layout.h"
-#include "player_fixture.h"
+#include "tests/unit/player_fixture.h"
 
 namespace jukett::sim {
 namespace {

@@ -9,22 +9,22 @@ namespace {
 
 class SettingsTest : public ::testing::Test {
  protected:
-  SettingsTest() { files_.AddDirectory("C:\\Program Files\\juKett"); }
-  std::string Read() { return ReadSetting(profiles_, kSettingsSection, kSettingsPathKey, file_); }
+  SettingsTest() { files.AddDirectory("C:\\Program Files\\juKett"); }
+  std::string Read() { return ReadSetting(profiles, kSettingsSection, kSettingsPathKey, file); }
   void Write(std::string_view value) {
-    WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, value, file_);
+    WriteSetting(profiles, kSettingsSection, kSettingsPathKey, value, file);
   }
-  std::string Bytes() { return files_.ReadFile(file_).value_or("<missing>"); }
+  std::string Bytes() { return files.ReadFile(file).value_or("<missing>"); }
 
-  sim::SimFileSystem files_;
-  sim::SimProfileFiles profiles_{files_};
-  std::string file_ = SettingsFile("C:\\Program Files\\juKett");
+  sim::SimFileSystem files;
+  sim::SimProfileFiles profiles{files};
+  std::string file = SettingsFile("C:\\Program Files\\juKett");
 };
 
 TEST_F(SettingsTest, FirstRunReadsNothingCreatesNothingThenWritesTwoLines) {
-  EXPECT_EQ(file_, "C:\\Program Files\\juKett/jukettzrv.ini");
+  EXPECT_EQ(file, "C:\\Program Files\\juKett/jukettzrv.ini");
   EXPECT_EQ(Read(), "");
-  EXPECT_FALSE(files_.FileExists(file_));
+  EXPECT_FALSE(files.FileExists(file));
   Write("D:\\Music\\Best Of");
   EXPECT_EQ(Bytes(), "[juKett ZRV]\r\npath=D:\\Music\\Best Of\r\n");
   EXPECT_EQ(Read(), "D:\\Music\\Best Of");
@@ -38,11 +38,11 @@ TEST_F(SettingsTest, RepeatedWritesKeepOneKeyLine) {
 }
 
 TEST_F(SettingsTest, AtADriveRootTheFileSitsThere) {
-  files_.AddDirectory("E:\\");
-  const std::string file = SettingsFile("E:\\");
-  EXPECT_EQ(file, "E:\\/jukettzrv.ini");
-  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, "E:\\", file);
-  EXPECT_TRUE(files_.FileExists("E:\\jukettzrv.ini"));
+  files.AddDirectory("E:\\");
+  const std::string rootFile = SettingsFile("E:\\");
+  EXPECT_EQ(rootFile, "E:\\/jukettzrv.ini");
+  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "E:\\", rootFile);
+  EXPECT_TRUE(files.FileExists("E:\\jukettzrv.ini"));
 }
 
 TEST_F(SettingsTest, LongFoldersComeBackWhole) {
@@ -52,19 +52,18 @@ TEST_F(SettingsTest, LongFoldersComeBackWhole) {
 }
 
 TEST_F(SettingsTest, NamesMatchWithoutCaseAndBlanksAroundThemAreDropped) {
-  files_.WriteFile(file_, "[JUKETT zrv]\r\n  PATH   =   C:\\Songs of Joy  \r\n");
+  files.WriteFile(file, "[JUKETT zrv]\r\n  PATH   =   C:\\Songs of Joy  \r\n");
   EXPECT_EQ(Read(), "C:\\Songs of Joy");
-  EXPECT_EQ(ReadSetting(profiles_, " juKett ZRV ", " path ", file_), "C:\\Songs of Joy");
+  EXPECT_EQ(ReadSetting(profiles, " juKett ZRV ", " path ", file), "C:\\Songs of Joy");
 }
 
 TEST_F(SettingsTest, AnEmptyValueReadsAsMissing) {
-  files_.WriteFile(file_, "[juKett ZRV]\r\npath=\r\n");
+  files.WriteFile(file, "[juKett ZRV]\r\npath=\r\n");
   EXPECT_EQ(Read(), "");
 }
 
 TEST_F(SettingsTest, OtherSectionsAndKeysSurviveAWrite) {
-  files_.WriteFile(file_,
-                   "[other]\nkey=1\n[juKett ZRV]\nvolume=7\npath=C:\\old\n;note\n[last]\nx=y");
+  files.WriteFile(file, "[other]\nkey=1\n[juKett ZRV]\nvolume=7\npath=C:\\old\n;note\n[last]\nx=y");
   Write("C:\\new");
   EXPECT_EQ(Bytes(),
             "[other]\r\nkey=1\r\n[juKett ZRV]\r\nvolume=7\r\npath=C:\\new\r\n;note\r\n"
@@ -72,19 +71,19 @@ TEST_F(SettingsTest, OtherSectionsAndKeysSurviveAWrite) {
 }
 
 TEST_F(SettingsTest, AMissingSectionIsAddedAtTheEnd) {
-  files_.WriteFile(file_, "[other]\r\nkey=1\r\n");
+  files.WriteFile(file, "[other]\r\nkey=1\r\n");
   Write("C:\\new");
   EXPECT_EQ(Bytes(), "[other]\r\nkey=1\r\n[juKett ZRV]\r\npath=C:\\new\r\n");
 }
 
 TEST_F(SettingsTest, AFailedWriteLeavesTheFileAsItWas) {
   Write("C:\\kept");
-  files_.SetReadOnly("C:\\Program Files\\juKett", true);
+  files.SetReadOnly("C:\\Program Files\\juKett", true);
   Write("C:\\lost");
   EXPECT_EQ(Read(), "C:\\kept");
   const std::string nowhere = SettingsFile("C:\\Missing");
-  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, "C:\\x", nowhere);
-  EXPECT_FALSE(files_.FileExists(nowhere));
+  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "C:\\x", nowhere);
+  EXPECT_FALSE(files.FileExists(nowhere));
 }
 
 TEST(ProfileRules, FirstOfDuplicatesWinsAndQuotesAreDropped) {

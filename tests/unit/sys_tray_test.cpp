@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "player_fixture.h"
+#include "tests/unit/player_fixture.h"
 
 namespace jukett::sim {
 namespace {

@@ -1,6 +1,6 @@
 #include "player/track_list.h"
 
-#include "player_fixture.h"
+#include "tests/unit/player_fixture.h"
 
 namespace jukett::sim {
 namespace {

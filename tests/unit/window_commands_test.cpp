@@ -2,7 +2,7 @@
 
 #include "player/form_layout.h"
 #include "player/sys_tray.h"
-#include "player_fixture.h"
+#include "tests/unit/player_fixture.h"
 
 namespace jukett::sim {
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_host_windows.h"
-#include "standin_process.h"
+#include "tests/win32/standin_process.h"
 
 namespace jukett::testing {
 namespace {

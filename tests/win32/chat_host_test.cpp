@@ -15,9 +15,9 @@
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_host_windows.h"
-#include "standin_host.h"
-#include "standin_options.h"
-#include "standin_process.h"
+#include "tests/win32/standin_process.h"
+#include "tools/standin_host/standin_host.h"
+#include "tools/standin_host/standin_options.h"
 
 namespace jukett::testing {
 namespace {
@@ -153,11 +153,11 @@ class ChatHostInProcess : public ChatHost {
   bool Start(const std::vector<std::wstring>& arguments) {
     const auto options = ParseStandinOptions(arguments);
     if (!options) return false;
-    standin_.emplace(*options);
-    return standin_->Create(GetModuleHandleW(nullptr), SW_HIDE);
+    standin.emplace(*options);
+    return standin->Create(GetModuleHandleW(nullptr), SW_HIDE);
   }
 
-  std::optional<StandinHost> standin_;
+  std::optional<StandinHost> standin;
 };
 
 TEST_F(ChatHostInProcess, VersionFromTheMenus) {
@@ -177,7 +177,7 @@ TEST_F(ChatHostInProcess, VersionFromTheMenus) {
   for (const Case& c : cases) {
     ASSERT_TRUE(Start(c.options));
     EXPECT_EQ(HostVersion(windows), c.version);
-    standin_.reset();
+    standin.reset();
   }
 }
 

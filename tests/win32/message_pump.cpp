@@ -1,4 +1,4 @@
-#include "message_pump.h"
+#include "tests/win32/message_pump.h"
 
 namespace jukett::testing {
 

@@ -8,8 +8,8 @@
 #include "platform/win32/form_labels.h"
 #include "platform/win32/win32_player_form.h"
 #include "platform/win32/win32_screen.h"
-#include "standin_process.h"
-#include "window_capture.h"
+#include "tests/win32/standin_process.h"
+#include "tests/win32/window_capture.h"
 
 namespace jukett::testing {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/win32_process.h"
-#include "standin_process.h"
-#include "wine_tray.h"
+#include "tests/win32/standin_process.h"
+#include "tests/win32/wine_tray.h"
 
 namespace jukett::testing {
 namespace {

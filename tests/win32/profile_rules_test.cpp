@@ -78,17 +78,17 @@ class ProfileRules : public ::testing::Test {
   ProfileRules() {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    folder_ =
+    folder =
         std::filesystem::path(temp) / ("jukett-profiles-" + std::to_string(GetCurrentProcessId()) +
                                        "-" + std::to_string(GetTickCount()));
-    std::filesystem::create_directories(folder_);
+    std::filesystem::create_directories(folder);
   }
   ~ProfileRules() override {
     std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
+    std::filesystem::remove_all(folder, ignored);
   }
 
-  std::string PathOf(const std::string& name) { return (folder_ / (name + ".ini")).string(); }
+  std::string PathOf(const std::string& name) { return (folder / (name + ".ini")).string(); }
   static void Store(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
   }
@@ -106,7 +106,7 @@ class ProfileRules : public ::testing::Test {
     return std::string(buffer.data(), length);
   }
 
-  std::filesystem::path folder_;
+  std::filesystem::path folder;
 };
 
 TEST_F(ProfileRules, EveryFileReadsAlike) {

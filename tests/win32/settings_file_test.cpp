@@ -31,20 +31,20 @@ class SettingsFile : public ::testing::Test {
   SettingsFile() {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    folder_ = std::wstring(temp) + L"jukett \u0416\u0443\u043a settings " +
-              std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount());
-    CreateDirectoryW(folder_.c_str(), nullptr);
+    folder = std::wstring(temp) + L"jukett \u0416\u0443\u043a settings " +
+             std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount());
+    CreateDirectoryW(folder.c_str(), nullptr);
     CopyFileW((TestFolder() + L"\\settings_probe.exe").c_str(), Probe().c_str(), FALSE);
-    file_ = jukett::SettingsFile(win32::WideToUtf8(folder_));
+    file = jukett::SettingsFile(win32::WideToUtf8(folder));
   }
   ~SettingsFile() override {
     for (const wchar_t* name :
          {L"\\settings_probe.exe", L"\\jukettzrv.ini", L"\\read-back.txt", L"\\to-write.txt"}) {
-      DeleteFileW((folder_ + name).c_str());
+      DeleteFileW((folder + name).c_str());
     }
-    RemoveDirectoryW(folder_.c_str());
+    RemoveDirectoryW(folder.c_str());
   }
-  std::wstring Probe() const { return folder_ + L"\\settings_probe.exe"; }
+  std::wstring Probe() const { return folder + L"\\settings_probe.exe"; }
 
   // Runs the probe as a process of its own and waits for it.
   bool RunProbe(const std::wstring& command) {
@@ -66,44 +66,44 @@ class SettingsFile : public ::testing::Test {
   std::string ProbeRead() {
     if (!RunProbe(L"read")) return "<probe failed>";
     std::ostringstream value;
-    value << std::ifstream(std::filesystem::path(folder_ + L"\\read-back.txt"), std::ios::binary)
+    value << std::ifstream(std::filesystem::path(folder + L"\\read-back.txt"), std::ios::binary)
                  .rdbuf();
     return value.str();
   }
   std::string Bytes() const {
     std::ostringstream bytes;
-    bytes << std::ifstream(std::filesystem::path(folder_ + L"\\jukettzrv.ini"), std::ios::binary)
+    bytes << std::ifstream(std::filesystem::path(folder + L"\\jukettzrv.ini"), std::ios::binary)
                  .rdbuf();
     return bytes.str();
   }
 
-  std::wstring folder_;
-  std::string file_;
-  win32::Win32ProfileFiles profiles_;
+  std::wstring folder;
+  std::string file;
+  win32::Win32ProfileFiles profiles;
 };
 
 TEST_F(SettingsFile, WrittenHereIsReadBackByAnotherProcess) {
   ASSERT_EQ(ProbeRead(), "");  // first run: nothing stored yet
-  EXPECT_EQ(GetFileAttributesW((folder_ + L"\\jukettzrv.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesW((folder + L"\\jukettzrv.ini").c_str()), INVALID_FILE_ATTRIBUTES);
 
-  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, "D:\\My Music\\Caf\xC3\xA9", file_);
+  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "D:\\My Music\\Caf\xC3\xA9", file);
   EXPECT_EQ(Bytes(), "[juKett ZRV]\r\npath=D:\\My Music\\Caf\xE9\r\n");  // ANSI in the file
   EXPECT_EQ(ProbeRead(), "D:\\My Music\\Caf\xC3\xA9");
 
-  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, "C:\\", file_);
+  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "C:\\", file);
   EXPECT_EQ(Bytes(), "[juKett ZRV]\r\npath=C:\\\r\n");
   EXPECT_EQ(ProbeRead(), "C:\\");
 }
 
 TEST_F(SettingsFile, LongFoldersComeBackWholeBothWays) {
   const std::string longFolder = "C:\\" + std::string(150, 'a') + "\\" + std::string(150, 'b');
-  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, longFolder, file_);
+  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, longFolder, file);
   EXPECT_EQ(ProbeRead(), longFolder);
 
   const std::string other = longFolder + "\\" + std::string(200, 'c');
-  std::ofstream(std::filesystem::path(folder_ + L"\\to-write.txt"), std::ios::binary) << other;
+  std::ofstream(std::filesystem::path(folder + L"\\to-write.txt"), std::ios::binary) << other;
   ASSERT_TRUE(RunProbe(L"write"));
-  EXPECT_EQ(ReadSetting(profiles_, kSettingsSection, kSettingsPathKey, file_), other);
+  EXPECT_EQ(ReadSetting(profiles, kSettingsSection, kSettingsPathKey, file), other);
 }
 
 TEST_F(SettingsFile, AValueTheCodePageCannotHoldTurnsTheFileUnicodeKeepingTheRest) {
@@ -142,9 +142,9 @@ TEST_F(SettingsFile, AFolderTheCodePageCannotNameIsStoredByItsShortForm) {
 }
 
 TEST_F(SettingsFile, AWriteThatCannotBeMadeChangesNothing) {
-  const std::string nowhere = jukett::SettingsFile(win32::WideToUtf8(folder_ + L"\\missing"));
-  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, "C:\\x", nowhere);
-  EXPECT_EQ(ReadSetting(profiles_, kSettingsSection, kSettingsPathKey, nowhere), "");
+  const std::string nowhere = jukett::SettingsFile(win32::WideToUtf8(folder + L"\\missing"));
+  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "C:\\x", nowhere);
+  EXPECT_EQ(ReadSetting(profiles, kSettingsSection, kSettingsPathKey, nowhere), "");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "standin_process.h"
+#include "tests/win32/standin_process.h"
 
 #include <algorithm>
 #include <filesystem>

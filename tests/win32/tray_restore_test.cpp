@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_player.h"
-#include "wine_tray.h"
+#include "tests/win32/wine_tray.h"
 
 namespace jukett::testing {
 namespace {
@@ -34,30 +34,30 @@ TEST_F(TrayRestore, MinimiseHidesBehindOneIconThatALeftReleaseBringsBack) {
   EXPECT_EQ(form.State(), WindowState::Minimized);
   ASSERT_EQ(WineTrayIconCount(), 1);
 
-  ASSERT_EQ(ClickWineTrayIcon(TrayClick::kPress), 0);
+  ASSERT_EQ(ClickWineTrayIcon(TrayClick::Press), 0);
   PumpMessages(300);
   EXPECT_FALSE(form.Visible()) << "the press alone leaves the window in the tray";
 
-  ASSERT_EQ(ClickWineTrayIcon(TrayClick::kRelease), 0);
+  ASSERT_EQ(ClickWineTrayIcon(TrayClick::Release), 0);
   PumpMessages(300);
   EXPECT_TRUE(Shown());
   EXPECT_EQ(WineTrayIconCount(), 0);
 }
 
 TEST_F(TrayRestore, ARightClickBringsItBackToo) {
-  ASSERT_EQ(ClickWineTrayIcon(TrayClick::kRight), 0);
+  ASSERT_EQ(ClickWineTrayIcon(TrayClick::Right), 0);
   PumpMessages(300);
   EXPECT_TRUE(Shown());
   EXPECT_EQ(WineTrayIconCount(), 0);
 }
 
 TEST_F(TrayRestore, PointerMovesOverTheIconLeaveItInTheTray) {
-  ASSERT_EQ(ClickWineTrayIcon(TrayClick::kMove), 0);
+  ASSERT_EQ(ClickWineTrayIcon(TrayClick::Move), 0);
   PumpMessages(300);
   EXPECT_FALSE(form.Visible());
   EXPECT_EQ(WineTrayIconCount(), 1);
   // Put away: the icon would outlive the test's window otherwise.
-  ASSERT_EQ(ClickWineTrayIcon(TrayClick::kLeft), 0);
+  ASSERT_EQ(ClickWineTrayIcon(TrayClick::Left), 0);
   PumpMessages(300);
 }
 

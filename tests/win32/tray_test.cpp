@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/win32/win32_tray.h"
-#include "wine_tray.h"
+#include "tests/win32/wine_tray.h"
 
 namespace jukett::testing {
 namespace {
@@ -39,7 +39,7 @@ class CallbackWindow {
   CallbackWindow(const CallbackWindow&) = delete;
   CallbackWindow& operator=(const CallbackWindow&) = delete;
 
-  HWND handle() const { return handle_; }
+  HWND Handle() const { return handle_; }
 
   // The codes reported so far, without the pointer merely moving over the icon.
   std::vector<LPARAM> Clicks() const {
@@ -124,71 +124,71 @@ class TrayTest : public ::testing::Test {
     if (!UnderWine()) GTEST_SKIP() << "clicks go to Wine's own tray";
   }
 
-  CallbackWindow window_;
-  HICON icon_ = ProgramIcon(16);
-  IconRecord record_ = PlayerRecord(window_.handle(), icon_);
-  win32::Win32Tray tray_;
+  CallbackWindow window;
+  HICON icon = ProgramIcon(16);
+  IconRecord record = PlayerRecord(window.Handle(), icon);
+  win32::Win32Tray tray;
 };
 
 TEST_F(TrayTest, ClicksOnTheIconReachTheWindowInOrderAndTheIconGoesWithTheDelete) {
-  ASSERT_NE(window_.handle(), nullptr);
-  ASSERT_NE(icon_, nullptr);
-  ASSERT_TRUE(tray_.Add(record_));
+  ASSERT_NE(window.Handle(), nullptr);
+  ASSERT_NE(icon, nullptr);
+  ASSERT_TRUE(tray.Add(record));
   ASSERT_TRUE(WaitForIconCount(1));
   // The shell shows the text before the end of the string, the blanks after it
   // stay hidden.
   EXPECT_EQ(WineTrayTips(), std::vector<std::wstring>{L" juKett ZRV - by kelvor "});
 
-  ASSERT_EQ(ClickWineTrayIcon(TrayClick::kLeft), 0);
-  ASSERT_TRUE(window_.WaitFor(WM_LBUTTONUP));
-  ASSERT_EQ(ClickWineTrayIcon(TrayClick::kRight), 0);
-  ASSERT_TRUE(window_.WaitFor(WM_RBUTTONUP));
+  ASSERT_EQ(ClickWineTrayIcon(TrayClick::Left), 0);
+  ASSERT_TRUE(window.WaitFor(WM_LBUTTONUP));
+  ASSERT_EQ(ClickWineTrayIcon(TrayClick::Right), 0);
+  ASSERT_TRUE(window.WaitFor(WM_RBUTTONUP));
   PumpMessages(200);
 
-  EXPECT_EQ(window_.Clicks(),
+  EXPECT_EQ(window.Clicks(),
             (std::vector<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}));
   // Every report names the icon it came from.
-  for (WPARAM id : window_.Ids()) EXPECT_EQ(id, 1u);
+  for (WPARAM id : window.Ids()) EXPECT_EQ(id, 1u);
 
-  tray_.Delete(record_);
+  tray.Delete(record);
   EXPECT_TRUE(WaitForIconCount(0));
   EXPECT_TRUE(WineTrayTips().empty());
   // Nothing left to click, and nothing more arrives.
-  const auto reported = window_.Codes().size();
-  EXPECT_EQ(ClickWineTrayIcon(TrayClick::kLeft), 2);
+  const auto reported = window.Codes().size();
+  EXPECT_EQ(ClickWineTrayIcon(TrayClick::Left), 2);
   PumpMessages(300);
-  EXPECT_EQ(window_.Codes().size(), reported);
+  EXPECT_EQ(window.Codes().size(), reported);
 }
 
 TEST_F(TrayTest, DoubleClickReportsBothReleasesAndTheDoubleClick) {
-  ASSERT_TRUE(tray_.Add(record_));
+  ASSERT_TRUE(tray.Add(record));
   ASSERT_TRUE(WaitForIconCount(1));
 
-  ASSERT_EQ(ClickWineTrayIcon(TrayClick::kDouble), 0);
-  ASSERT_TRUE(window_.WaitFor(WM_LBUTTONDBLCLK));
+  ASSERT_EQ(ClickWineTrayIcon(TrayClick::Double), 0);
+  ASSERT_TRUE(window.WaitFor(WM_LBUTTONDBLCLK));
   PumpMessages(300);
-  EXPECT_EQ(window_.Clicks(),
+  EXPECT_EQ(window.Clicks(),
             (std::vector<LPARAM>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
-  tray_.Delete(record_);
+  tray.Delete(record);
 }
 
 TEST_F(TrayTest, DeletingTheIconAtTheFirstReleaseEndsADoubleClick) {
   // The player takes its icon away at the first left release.
-  window_.onCode = [this](LPARAM code) {
-    if (code == WM_LBUTTONUP) tray_.Delete(record_);
+  window.onCode = [this](LPARAM code) {
+    if (code == WM_LBUTTONUP) tray.Delete(record);
   };
-  ASSERT_TRUE(tray_.Add(record_));
+  ASSERT_TRUE(tray.Add(record));
   ASSERT_TRUE(WaitForIconCount(1));
 
-  ASSERT_EQ(ClickWineTrayIcon(TrayClick::kDouble), 0);
-  ASSERT_TRUE(window_.WaitFor(WM_LBUTTONUP));
+  ASSERT_EQ(ClickWineTrayIcon(TrayClick::Double), 0);
+  ASSERT_TRUE(window.WaitFor(WM_LBUTTONUP));
   PumpMessages(500);
   EXPECT_TRUE(WaitForIconCount(0));
   // The delete from inside the shell's report neither hangs nor fails. The
   // second click then finds no icon (as measured here); should a slow
   // handler let it reach the icon first, only the double-click and its
   // release can follow.
-  const auto clicks = window_.Clicks();
+  const auto clicks = window.Clicks();
   ASSERT_GE(clicks.size(), 2u);
   EXPECT_EQ(clicks[0], WM_LBUTTONDOWN);
   EXPECT_EQ(clicks[1], WM_LBUTTONUP);
@@ -198,16 +198,16 @@ TEST_F(TrayTest, DeletingTheIconAtTheFirstReleaseEndsADoubleClick) {
 }
 
 TEST_F(TrayTest, AddSaysWhetherTheShellTookTheIcon) {
-  ASSERT_TRUE(tray_.Add(record_));
+  ASSERT_TRUE(tray.Add(record));
   // The shell holds one icon per window and number; a second add is refused.
-  EXPECT_FALSE(tray_.Add(record_));
-  tray_.Delete(record_);
+  EXPECT_FALSE(tray.Add(record));
+  tray.Delete(record);
   EXPECT_TRUE(WaitForIconCount(0));
   // A delete with no icon present changes nothing, and the icon can come back.
-  tray_.Delete(record_);
-  EXPECT_TRUE(tray_.Add(record_));
+  tray.Delete(record);
+  EXPECT_TRUE(tray.Add(record));
   EXPECT_TRUE(WaitForIconCount(1));
-  tray_.Delete(record_);
+  tray.Delete(record);
 }
 
 TEST(ProgramIcon, LoadsAtBothSizesWithItsTransparencyMask) {

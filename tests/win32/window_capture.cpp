@@ -1,4 +1,4 @@
-#include "window_capture.h"
+#include "tests/win32/window_capture.h"
 
 #include <filesystem>
 #include <fstream>

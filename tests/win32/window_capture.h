@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "message_pump.h"
+#include "tests/win32/message_pump.h"
 
 namespace jukett::testing {
 

@@ -1,4 +1,4 @@
-#include "wine_tray.h"
+#include "tests/win32/wine_tray.h"
 
 #include <commctrl.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/win32/ansi_text.h"
-#include "standin_process.h"
+#include "tests/win32/standin_process.h"
 
 namespace jukett::testing {
 namespace {
@@ -26,17 +26,17 @@ Function WineExport(const char* name) {
 
 const wchar_t* ClickName(TrayClick click) {
   switch (click) {
-    case TrayClick::kLeft:
+    case TrayClick::Left:
       return L"left";
-    case TrayClick::kRight:
+    case TrayClick::Right:
       return L"right";
-    case TrayClick::kDouble:
+    case TrayClick::Double:
       return L"double";
-    case TrayClick::kMove:
+    case TrayClick::Move:
       return L"move";
-    case TrayClick::kPress:
+    case TrayClick::Press:
       return L"press";
-    case TrayClick::kRelease:
+    case TrayClick::Release:
       return L"release";
   }
   return L"move";
@@ -81,7 +81,7 @@ class RemoteBuffer {
   RemoteBuffer(const RemoteBuffer&) = delete;
   RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
-  char* address() const { return address_; }
+  char* Address() const { return address_; }
   bool Write(SIZE_T offset, const void* data, SIZE_T size) {
     return WriteProcessMemory(process_, address_ + offset, data, size, nullptr);
   }
@@ -99,26 +99,26 @@ void CollectTips(HWND tooltip, HANDLE process, std::vector<std::wstring>& tips) 
   constexpr SIZE_T kTextOffset = 1024;
   constexpr SIZE_T kTextChars = 1024;  // the control's own limit for a tip
   RemoteBuffer remote(process, kTextOffset + kTextChars * sizeof(wchar_t));
-  if (!remote.address()) return;
+  if (!remote.Address()) return;
   for (WPARAM index = 0;; ++index) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     DWORD_PTR found = 0;
     if (!remote.Write(0, &tool, sizeof tool) ||
         !SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, index,
-                             reinterpret_cast<LPARAM>(remote.address()), SMTO_BLOCK, 2000,
+                             reinterpret_cast<LPARAM>(remote.Address()), SMTO_BLOCK, 2000,
                              &found) ||
         !found || !remote.Read(0, &tool, sizeof tool)) {
       return;
     }
     // Enumerating names the tool; asking for its text copies the text out.
-    tool.lpszText = reinterpret_cast<wchar_t*>(remote.address() + kTextOffset);
+    tool.lpszText = reinterpret_cast<wchar_t*>(remote.Address() + kTextOffset);
     std::wstring text(kTextChars, L'\0');
     remote.Write(0, &tool, sizeof tool);
     remote.Write(kTextOffset, text.data(), sizeof(wchar_t));
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(tooltip, TTM_GETTEXTW, kTextChars,
-                        reinterpret_cast<LPARAM>(remote.address()), SMTO_BLOCK, 2000, &ignored);
+                        reinterpret_cast<LPARAM>(remote.Address()), SMTO_BLOCK, 2000, &ignored);
     remote.Read(kTextOffset, text.data(), kTextChars * sizeof(wchar_t));
     text.resize(wcsnlen(text.c_str(), kTextChars));
     tips.push_back(text);

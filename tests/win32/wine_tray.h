@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "message_pump.h"
+#include "tests/win32/message_pump.h"
 
 namespace jukett::testing {
 
@@ -29,7 +29,7 @@ int WineTrayIconCount();
 std::vector<std::wstring> WineTrayTips();
 
 // A press or a release alone is half of a left click.
-enum class TrayClick { kLeft, kRight, kDouble, kMove, kPress, kRelease };
+enum class TrayClick { Left, Right, Double, Move, Press, Release };
 
 // Clicks the tray's icon number `index` (0: the first added) with real X
 // pointer input, through tools/wine-tray-click.sh, and waits until the click

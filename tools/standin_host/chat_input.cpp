@@ -1,11 +1,11 @@
-#include "chat_input.h"
+#include "tools/standin_host/chat_input.h"
 
 #include <richedit.h>
 
 #include <string>
 
 #include "chathost/host_classes.h"
-#include "superclass.h"
+#include "tools/standin_host/superclass.h"
 
 namespace jukett::standin {
 
@@ -14,8 +14,8 @@ namespace {
 namespace classes = jukett::host_classes;
 
 // RichEdit20A's own procedure, which each superclass forwards to.
-WNDPROC g_rich_edit_proc = nullptr;   // for the chat input
-WNDPROC g_transcript_proc = nullptr;  // for the transcript
+WNDPROC richEditBaseProc = nullptr;    // for the chat input
+WNDPROC transcriptBaseProc = nullptr;  // for the transcript
 
 constexpr char kLogPathProperty[] = "jukett.standin.log_path";
 
@@ -36,11 +36,11 @@ std::string InputText(HWND input) {
 }
 
 void AppendTranscriptLine(HWND transcript, const std::string& line) {
-  GETTEXTLENGTHEX length_query{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  GETTEXTLENGTHEX lengthQuery{GTL_NUMCHARS | GTL_PRECISE, 1200};
   const LRESULT end =
-      SendMessageA(transcript, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length_query), 0);
-  CHARRANGE at_end{static_cast<LONG>(end), static_cast<LONG>(end)};
-  SendMessageA(transcript, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at_end));
+      SendMessageA(transcript, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery), 0);
+  CHARRANGE atEnd{static_cast<LONG>(end), static_cast<LONG>(end)};
+  SendMessageA(transcript, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&atEnd));
   const std::string text = end > 0 ? "\r\n" + line : line;
   SendMessageA(transcript, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
   SendMessageA(transcript, EM_SCROLLCARET, 0, 0);
@@ -92,19 +92,19 @@ LRESULT CALLBACK ChatInputProc(HWND input, UINT message, WPARAM wparam, LPARAM l
     default:
       break;
   }
-  return CallWindowProcA(g_rich_edit_proc, input, message, wparam, lparam);
+  return CallWindowProcA(richEditBaseProc, input, message, wparam, lparam);
 }
 
 }  // namespace
 
 bool RegisterRichEditClasses(HINSTANCE instance) {
   // Never freed: the registered classes point into the library.
-  HMODULE rich_edit = LoadLibraryA("riched20.dll");
-  if (!rich_edit) return false;
-  return RegisterSuperclass(instance, rich_edit, RICHEDIT_CLASSA, classes::kTranscript,
-                            ForwardToBase<&g_transcript_proc>, g_transcript_proc) &&
-         RegisterSuperclass(instance, rich_edit, RICHEDIT_CLASSA, classes::kChatInput,
-                            ChatInputProc, g_rich_edit_proc);
+  HMODULE richEdit = LoadLibraryA("riched20.dll");
+  if (!richEdit) return false;
+  return RegisterSuperclass(instance, richEdit, RICHEDIT_CLASSA, classes::kTranscript,
+                            ForwardToBase<&transcriptBaseProc>, transcriptBaseProc) &&
+         RegisterSuperclass(instance, richEdit, RICHEDIT_CLASSA, classes::kChatInput, ChatInputProc,
+                            richEditBaseProc);
 }
 
 bool AttachChatLog(HWND input, const std::wstring& path) {

@@ -1,10 +1,10 @@
-#include "child_contents.h"
+#include "tools/standin_host/child_contents.h"
 
 #include <vector>
 
-#include "chat_input.h"
 #include "chathost/host_classes.h"
-#include "sibling_order.h"
+#include "tools/standin_host/chat_input.h"
+#include "tools/standin_host/sibling_order.h"
 
 namespace jukett::standin {
 
@@ -28,10 +28,10 @@ class ControlMaker {
  public:
   ControlMaker(HWND parent, HINSTANCE instance) : parent_(parent), instance_(instance) {}
 
-  HWND Make(const char* class_name, const char* text, DWORD style, DWORD ex_style, Place place) {
+  HWND Make(const char* className, const char* text, DWORD style, DWORD exStyle, Place place) {
     const auto id = static_cast<UINT_PTR>(100 + made_.size());
     HWND control =
-        CreateWindowExA(ex_style, class_name, text, kControl | style, place.x, place.y, place.width,
+        CreateWindowExA(exStyle, className, text, kControl | style, place.x, place.y, place.width,
                         place.height, parent_, reinterpret_cast<HMENU>(id), instance_, nullptr);
     if (!control) {
       failed_ = true;
@@ -74,7 +74,7 @@ HWND MakeTranscript(ControlMaker& maker, Place place) {
 HWND MakeChatInput(ControlMaker& maker, const ChildSetup& setup, const char* text, Place place) {
   HWND input =
       maker.Make(classes::kChatInput, text, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, place);
-  if (input && !setup.log_path.empty() && !AttachChatLog(input, setup.log_path)) {
+  if (input && !setup.logPath.empty() && !AttachChatLog(input, setup.logPath)) {
     return nullptr;
   }
   return input;
@@ -84,7 +84,7 @@ void MakeMemberList(ControlMaker& maker, const ChildSetup& setup, Place place) {
   HWND list = maker.Make(classes::kListbox, "", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                          WS_EX_CLIENTEDGE, place);
   if (!list) return;
-  for (const char* member : {setup.screen_name.c_str(), "ChatHost", "Rover22"}) {
+  for (const char* member : {setup.screenName.c_str(), "ChatHost", "Rover22"}) {
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(member));
   }
 }
@@ -102,7 +102,7 @@ void MakeRoomChooser(ControlMaker& maker, Place place) {
 struct RoomParts {
   bool transcript;
   int inputs;
-  bool preset_text;
+  bool presetText;
 };
 
 bool PopulateRoom(HWND child, const ChildSetup& setup, RoomParts parts) {
@@ -112,7 +112,7 @@ bool PopulateRoom(HWND child, const ChildSetup& setup, RoomParts parts) {
   MakeMemberList(maker, setup, {336, 24, 124, 140});
   MakeRoomChooser(maker, {336, 170, 124, 120});
   for (int i = 0; i < parts.inputs; ++i) {
-    const char* text = i == 0 && parts.preset_text ? setup.input_text.c_str() : "";
+    const char* text = i == 0 && parts.presetText ? setup.inputText.c_str() : "";
     if (!MakeChatInput(maker, setup, text, {8, 220 + 28 * i, 320, 24})) return false;
   }
   MakeIcon(maker, "Send", {336, 220, 58, 24});
@@ -138,15 +138,15 @@ bool PopulateOther(HWND child, const ChildSetup& setup) {
 
 bool PopulateChild(HWND child, ChildKind kind, const ChildSetup& setup) {
   switch (kind) {
-    case ChildKind::kWelcome:
+    case ChildKind::Welcome:
       return PopulateWelcome(child, setup);
-    case ChildKind::kRoom:
+    case ChildKind::Room:
       return PopulateRoom(child, setup, {true, setup.inputs, true});
-    case ChildKind::kOther:
+    case ChildKind::Other:
       return PopulateOther(child, setup);
-    case ChildKind::kPartial:
+    case ChildKind::Partial:
       return PopulateRoom(child, setup, {false, 1, false});
-    case ChildKind::kNoInput:
+    case ChildKind::NoInput:
       return PopulateRoom(child, setup, {true, 0, false});
   }
   return false;

@@ -6,16 +6,16 @@
 
 #include <string>
 
-#include "standin_options.h"
+#include "tools/standin_host/standin_options.h"
 
 namespace jukett::standin {
 
 struct ChildSetup {
   HINSTANCE instance = nullptr;
-  std::string screen_name;  // ANSI; listed among the room's members
-  int inputs = 1;           // chat inputs of a complete room
-  std::string input_text;   // ANSI; preset in a complete room's first input
-  std::wstring log_path;    // where every chat input logs; empty: nowhere
+  std::string screenName;  // ANSI; listed among the room's members
+  int inputs = 1;          // chat inputs of a complete room
+  std::string inputText;   // ANSI; preset in a complete room's first input
+  std::wstring logPath;    // where every chat input logs; empty: nowhere
 };
 
 // Fills the MDI child `child` with the controls of `kind` and stacks them so

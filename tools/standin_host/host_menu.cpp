@@ -1,9 +1,9 @@
-#include "host_menu.h"
+#include "tools/standin_host/host_menu.h"
 
 #include <initializer_list>
 #include <string>
 
-#include "to_ansi.h"
+#include "tools/standin_host/to_ansi.h"
 
 namespace jukett::standin {
 
@@ -76,13 +76,13 @@ HMENU BuildHelpMenu(const StandinOptions& options) {
   if (!menu) return nullptr;
   bool ok = AddItem(menu, command_ids::kHelpTopics, "&Help Topics") &&
             AddPopup(menu, BuildMemberServicesMenu(), "&Member Services") && AddSeparator(menu);
-  UINT extra_id = command_ids::kFirstExtraHelpItem;
-  for (const std::wstring& text : options.extra_help_items) {
-    ok = ok && AddItem(menu, extra_id++, ToAnsi(text).c_str());
+  UINT extraId = command_ids::kFirstExtraHelpItem;
+  for (const std::wstring& text : options.extraHelpItems) {
+    ok = ok && AddItem(menu, extraId++, ToAnsi(text).c_str());
   }
   if (options.version) {
-    const std::wstring version_text = VersionItemText(*options.version, options.version_case);
-    ok = ok && AddItem(menu, command_ids::kVersion, ToAnsi(version_text).c_str());
+    const std::wstring versionText = VersionItemText(*options.version, options.versionCase);
+    ok = ok && AddItem(menu, command_ids::kVersion, ToAnsi(versionText).c_str());
   }
   ok = ok && AddSeparator(menu) && AddItem(menu, command_ids::kAbout, "&About Chat Host...");
   if (ok) return menu;
@@ -95,16 +95,16 @@ HMENU BuildHelpMenu(const StandinOptions& options) {
 MenuBar BuildMenuBar(const StandinOptions& options) {
   HMENU bar = CreateMenu();
   if (!bar) return {};
-  HMENU window_menu = nullptr;
+  HMENU windowMenu = nullptr;
   const bool ok = AddPopup(bar, BuildFileMenu(), "&File") &&
                   AddPopup(bar, BuildEditMenu(), "&Edit") &&
-                  AddPopup(bar, (window_menu = BuildWindowMenu()), "&Window") &&
+                  AddPopup(bar, (windowMenu = BuildWindowMenu()), "&Window") &&
                   AddPopup(bar, BuildHelpMenu(options), "&Help");
   if (!ok) {
     DestroyMenu(bar);
     return {};
   }
-  return {bar, window_menu};
+  return {bar, windowMenu};
 }
 
 }  // namespace jukett::standin

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "standin_options.h"
+#include "tools/standin_host/standin_options.h"
 
 namespace jukett::standin {
 
@@ -34,7 +34,7 @@ inline constexpr UINT kFirstMdiChild = 50000;
 
 struct MenuBar {
   HMENU bar = nullptr;
-  HMENU window_menu = nullptr;  // where the MDI client lists its children
+  HMENU windowMenu = nullptr;  // where the MDI client lists its children
 };
 
 // Builds the bar; the caller owns it until it is attached to a window.

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "standin_host.h"
-#include "standin_options.h"
+#include "tools/standin_host/standin_host.h"
+#include "tools/standin_host/standin_options.h"
 
 namespace {
 
@@ -59,27 +59,27 @@ bool WriteReadyFile(const std::wstring& path) {
 }
 
 // A thread timer: it needs no window, and the loop picks it out itself.
-UINT_PTR StartQuitTimer(const std::optional<unsigned>& quit_after_ms) {
-  if (!quit_after_ms) return 0;
-  const UINT delay = *quit_after_ms < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : *quit_after_ms;
+UINT_PTR StartQuitTimer(const std::optional<unsigned>& quitAfterMs) {
+  if (!quitAfterMs) return 0;
+  const UINT delay = *quitAfterMs < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : *quitAfterMs;
   return SetTimer(nullptr, 0, delay, nullptr);
 }
 
-bool IsQuitTimer(const MSG& message, UINT_PTR quit_timer) {
-  return quit_timer != 0 && message.message == WM_TIMER && message.hwnd == nullptr &&
-         message.wParam == quit_timer;
+bool IsQuitTimer(const MSG& message, UINT_PTR quitTimer) {
+  return quitTimer != 0 && message.message == WM_TIMER && message.hwnd == nullptr &&
+         message.wParam == quitTimer;
 }
 
 // Runs until the frame is gone (closed by the user, by File > Exit or by a
 // test sending WM_CLOSE), WM_QUIT arrives or the quit timer fires.
-int RunMessageLoop(HWND frame, HWND mdi_client, UINT_PTR quit_timer) {
+int RunMessageLoop(HWND frame, HWND mdiClient, UINT_PTR quitTimer) {
   MSG message{};
   while (IsWindow(frame)) {
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(message.wParam);
     if (got == -1) return kExitFailed;
-    if (IsQuitTimer(message, quit_timer)) return kExitOk;
-    if (TranslateMDISysAccel(mdi_client, &message)) continue;
+    if (IsQuitTimer(message, quitTimer)) return kExitOk;
+    if (TranslateMDISysAccel(mdiClient, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -93,12 +93,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!options) return kExitUsage;
   StandinHost host(*options);
   if (!host.Create(instance)) return kExitFailed;
-  const UINT_PTR quit_timer = StartQuitTimer(options->quit_after_ms);
-  if (!options->ready_path.empty() && !WriteReadyFile(options->ready_path)) {
+  const UINT_PTR quitTimer = StartQuitTimer(options->quitAfterMs);
+  if (!options->readyPath.empty() && !WriteReadyFile(options->readyPath)) {
     return kExitFailed;
   }
   // Stands for a client busy in some long operation: messages sent to it
   // from now on wait until the sleep ends.
-  if (options->hang_ms > 0) Sleep(options->hang_ms);
-  return RunMessageLoop(host.Frame(), host.MdiClient(), quit_timer);
+  if (options->hangMs > 0) Sleep(options->hangMs);
+  return RunMessageLoop(host.Frame(), host.MdiClient(), quitTimer);
 }

@@ -1,4 +1,4 @@
-#include "sibling_order.h"
+#include "tools/standin_host/sibling_order.h"
 
 namespace jukett::standin {
 
@@ -9,10 +9,10 @@ void StackInOrder(const std::vector<HWND>& windows) {
   }
 }
 
-bool ChildrenInOrder(HWND parent, const char* class_name, const std::vector<HWND>& expected) {
+bool ChildrenInOrder(HWND parent, const char* className, const std::vector<HWND>& expected) {
   std::size_t found = 0;
   HWND child = nullptr;
-  while ((child = FindWindowExA(parent, child, class_name, nullptr)) != nullptr) {
+  while ((child = FindWindowExA(parent, child, className, nullptr)) != nullptr) {
     if (found == expected.size() || expected[found] != child) return false;
     ++found;
   }

@@ -15,8 +15,8 @@ namespace jukett::standin {
 // activating any of them.
 void StackInOrder(const std::vector<HWND>& windows);
 
-// True when FindWindowExA over `parent`'s children of `class_name` (every
+// True when FindWindowExA over `parent`'s children of `className` (every
 // child for null) yields exactly `expected`, in that order.
-bool ChildrenInOrder(HWND parent, const char* class_name, const std::vector<HWND>& expected);
+bool ChildrenInOrder(HWND parent, const char* className, const std::vector<HWND>& expected);
 
 }  // namespace jukett::standin

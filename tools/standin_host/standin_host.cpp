@@ -1,15 +1,15 @@
-#include "standin_host.h"
+#include "tools/standin_host/standin_host.h"
 
 #include <string>
 #include <utility>
 
-#include "chat_input.h"
 #include "chathost/host_classes.h"
-#include "child_contents.h"
-#include "host_menu.h"
-#include "host_windows.h"
-#include "sibling_order.h"
-#include "to_ansi.h"
+#include "tools/standin_host/chat_input.h"
+#include "tools/standin_host/child_contents.h"
+#include "tools/standin_host/host_menu.h"
+#include "tools/standin_host/host_window_classes.h"
+#include "tools/standin_host/sibling_order.h"
+#include "tools/standin_host/to_ansi.h"
 
 namespace jukett::standin {
 
@@ -32,18 +32,18 @@ POINT ChildPosition(int position) {
           ((position / 2) % 2) * (kChildHeight + 10) + layer * 30};
 }
 
-std::string ChildCaption(const StandinOptions& options, ChildKind kind, int room_number) {
+std::string ChildCaption(const StandinOptions& options, ChildKind kind, int roomNumber) {
   switch (kind) {
-    case ChildKind::kWelcome:
+    case ChildKind::Welcome:
       return ToAnsi(WelcomeCaption(options));
-    case ChildKind::kOther:
+    case ChildKind::Other:
       return "Mailbox";
-    case ChildKind::kRoom:
-    case ChildKind::kPartial:
-    case ChildKind::kNoInput:
+    case ChildKind::Room:
+    case ChildKind::Partial:
+    case ChildKind::NoInput:
       break;
   }
-  return "Lobby " + std::to_string(room_number);
+  return "Lobby " + std::to_string(roomNumber);
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ bool StandinHost::Create(HINSTANCE instance, int show) {
     DestroyMenu(menu.bar);
     return false;
   }
-  if (!CreateMdiClient(instance, menu.window_menu) || !CreateChildren(instance)) {
+  if (!CreateMdiClient(instance, menu.windowMenu) || !CreateChildren(instance)) {
     return false;
   }
   ShowWindow(frame_, show);
@@ -75,51 +75,51 @@ bool StandinHost::Create(HINSTANCE instance, int show) {
   return OrderChildren();
 }
 
-bool StandinHost::CreateFrame(HINSTANCE instance, HMENU menu_bar) {
+bool StandinHost::CreateFrame(HINSTANCE instance, HMENU menuBar) {
   frame_ = CreateWindowExA(0, classes::kFrame, kFrameCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                            CW_USEDEFAULT, CW_USEDEFAULT, kFrameWidth, kFrameHeight, nullptr,
-                           menu_bar, instance, nullptr);
+                           menuBar, instance, nullptr);
   return frame_ != nullptr;
 }
 
-bool StandinHost::CreateMdiClient(HINSTANCE instance, HMENU window_menu) {
+bool StandinHost::CreateMdiClient(HINSTANCE instance, HMENU windowMenu) {
   CLIENTCREATESTRUCT client{};
-  client.hWindowMenu = window_menu;
+  client.hWindowMenu = windowMenu;
   client.idFirstChild = command_ids::kFirstMdiChild;
   RECT area{};
   GetClientRect(frame_, &area);
-  mdi_client_ = CreateWindowExA(WS_EX_CLIENTEDGE, classes::kMdiClient, nullptr,
-                                WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
-                                0, 0, area.right, area.bottom, frame_,
-                                reinterpret_cast<HMENU>(kMdiClientId), instance, &client);
-  if (!mdi_client_) return false;
-  SetFrameMdiClient(frame_, mdi_client_);
+  mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, classes::kMdiClient, nullptr,
+                               WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0,
+                               0, area.right, area.bottom, frame_,
+                               reinterpret_cast<HMENU>(kMdiClientId), instance, &client);
+  if (!mdiClient_) return false;
+  SetFrameMdiClient(frame_, mdiClient_);
   return true;
 }
 
 bool StandinHost::CreateChildren(HINSTANCE instance) {
-  int room_number = 0;
+  int roomNumber = 0;
   for (std::size_t i = 0; i < options_.children.size(); ++i) {
-    HWND child = CreateChild(instance, options_.children[i], static_cast<int>(i), room_number);
+    HWND child = CreateChild(instance, options_.children[i], static_cast<int>(i), roomNumber);
     if (!child) return false;
     children_.push_back(child);
   }
   return true;
 }
 
-HWND StandinHost::CreateChild(HINSTANCE instance, ChildKind kind, int position, int& room_number) {
-  if (kind != ChildKind::kWelcome && kind != ChildKind::kOther) ++room_number;
-  const std::string caption = ChildCaption(options_, kind, room_number);
+HWND StandinHost::CreateChild(HINSTANCE instance, ChildKind kind, int position, int& roomNumber) {
+  if (kind != ChildKind::Welcome && kind != ChildKind::Other) ++roomNumber;
+  const std::string caption = ChildCaption(options_, kind, roomNumber);
   const POINT at = ChildPosition(position);
   HWND child = CreateMDIWindowA(classes::kChild, caption.c_str(), 0, at.x, at.y, kChildWidth,
-                                kChildHeight, mdi_client_, instance, 0);
+                                kChildHeight, mdiClient_, instance, 0);
   if (!child) return nullptr;
   ChildSetup setup;
   setup.instance = instance;
-  setup.screen_name = ToAnsi(options_.screen_name);
-  setup.inputs = options_.inputs_per_room;
-  setup.input_text = ToAnsi(options_.input_text);
-  setup.log_path = options_.log_path;
+  setup.screenName = ToAnsi(options_.screenName);
+  setup.inputs = options_.inputsPerRoom;
+  setup.inputText = ToAnsi(options_.inputText);
+  setup.logPath = options_.logPath;
   return PopulateChild(child, kind, setup) ? child : nullptr;
 }
 
@@ -127,9 +127,9 @@ HWND StandinHost::CreateChild(HINSTANCE instance, ChildKind kind, int position, 
 // child it activates, so activating any other would undo the order later.
 bool StandinHost::OrderChildren() {
   if (children_.empty()) return true;
-  SendMessageA(mdi_client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(children_.front()), 0);
+  SendMessageA(mdiClient_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(children_.front()), 0);
   StackInOrder(children_);
-  return ChildrenInOrder(mdi_client_, classes::kChild, children_);
+  return ChildrenInOrder(mdiClient_, classes::kChild, children_);
 }
 
 }  // namespace jukett::standin

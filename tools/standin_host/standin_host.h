@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "standin_options.h"
+#include "tools/standin_host/standin_options.h"
 
 namespace jukett::standin {
 
@@ -30,20 +30,20 @@ class StandinHost {
   bool Create(HINSTANCE instance, int show = SW_SHOWNORMAL);
 
   HWND Frame() const { return frame_; }
-  HWND MdiClient() const { return mdi_client_; }
+  HWND MdiClient() const { return mdiClient_; }
   // The MDI children, in the order of options.children.
   const std::vector<HWND>& Children() const { return children_; }
 
  private:
-  bool CreateFrame(HINSTANCE instance, HMENU menu_bar);
-  bool CreateMdiClient(HINSTANCE instance, HMENU window_menu);
+  bool CreateFrame(HINSTANCE instance, HMENU menuBar);
+  bool CreateMdiClient(HINSTANCE instance, HMENU windowMenu);
   bool CreateChildren(HINSTANCE instance);
-  HWND CreateChild(HINSTANCE instance, ChildKind kind, int position, int& room_number);
+  HWND CreateChild(HINSTANCE instance, ChildKind kind, int position, int& roomNumber);
   bool OrderChildren();
 
   StandinOptions options_;
   HWND frame_ = nullptr;
-  HWND mdi_client_ = nullptr;
+  HWND mdiClient_ = nullptr;
   std::vector<HWND> children_;
 };
 

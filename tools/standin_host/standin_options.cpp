@@ -1,4 +1,4 @@
-#include "standin_options.h"
+#include "tools/standin_host/standin_options.h"
 
 #include <cwctype>
 #include <set>
@@ -42,18 +42,18 @@ std::optional<int> ParseVersion(const std::wstring& text) {
 }
 
 std::optional<VersionCase> ParseVersionCase(const std::wstring& text) {
-  if (text == L"title") return VersionCase::kTitle;
-  if (text == L"upper") return VersionCase::kUpper;
-  if (text == L"lower") return VersionCase::kLower;
+  if (text == L"title") return VersionCase::Title;
+  if (text == L"upper") return VersionCase::Upper;
+  if (text == L"lower") return VersionCase::Lower;
   return {};
 }
 
 std::optional<ChildKind> ParseChildKind(const std::wstring& text) {
-  if (text == L"welcome") return ChildKind::kWelcome;
-  if (text == L"room") return ChildKind::kRoom;
-  if (text == L"other") return ChildKind::kOther;
-  if (text == L"partial") return ChildKind::kPartial;
-  if (text == L"noinput") return ChildKind::kNoInput;
+  if (text == L"welcome") return ChildKind::Welcome;
+  if (text == L"room") return ChildKind::Room;
+  if (text == L"other") return ChildKind::Other;
+  if (text == L"partial") return ChildKind::Partial;
+  if (text == L"noinput") return ChildKind::NoInput;
   return {};
 }
 
@@ -82,26 +82,26 @@ std::optional<int> ParseInputs(const std::wstring& text) {
 bool ApplyOption(const std::wstring& name, const std::wstring& value, StandinOptions& options) {
   if (name == L"--log") {
     if (value.empty()) return false;
-    options.log_path = value;
+    options.logPath = value;
   } else if (name == L"--ready") {
     if (value.empty()) return false;
-    options.ready_path = value;
+    options.readyPath = value;
   } else if (name == L"--version") {
     const auto version = ParseVersion(value);
     if (!version) return false;
     options.version = *version == 0 ? std::nullopt : version;
   } else if (name == L"--version-case") {
-    const auto letter_case = ParseVersionCase(value);
-    if (!letter_case) return false;
-    options.version_case = *letter_case;
+    const auto letterCase = ParseVersionCase(value);
+    if (!letterCase) return false;
+    options.versionCase = *letterCase;
   } else if (name == L"--menu-item") {
     if (value.empty()) return false;
-    options.extra_help_items.push_back(value);
+    options.extraHelpItems.push_back(value);
   } else if (name == L"--screen-name") {
     if (value.empty()) return false;
-    options.screen_name = value;
+    options.screenName = value;
   } else if (name == L"--welcome-caption") {
-    options.welcome_caption = value;
+    options.welcomeCaption = value;
   } else if (name == L"--children") {
     auto children = ParseChildren(value);
     if (!children) return false;
@@ -109,17 +109,17 @@ bool ApplyOption(const std::wstring& name, const std::wstring& value, StandinOpt
   } else if (name == L"--inputs") {
     const auto inputs = ParseInputs(value);
     if (!inputs) return false;
-    options.inputs_per_room = *inputs;
+    options.inputsPerRoom = *inputs;
   } else if (name == L"--input-text") {
-    options.input_text = value;
+    options.inputText = value;
   } else if (name == L"--hang") {
     const auto ms = ParseSeconds(value);
     if (!ms) return false;
-    options.hang_ms = *ms;
+    options.hangMs = *ms;
   } else if (name == L"--quit-after") {
     const auto ms = ParseSeconds(value);
     if (!ms) return false;
-    options.quit_after_ms = *ms;
+    options.quitAfterMs = *ms;
   } else {
     return false;
   }
@@ -143,15 +143,15 @@ std::optional<StandinOptions> ParseStandinOptions(const std::vector<std::wstring
 }
 
 std::wstring WelcomeCaption(const StandinOptions& options) {
-  if (options.welcome_caption) return *options.welcome_caption;
-  return L"Welcome, " + options.screen_name + L"!";
+  if (options.welcomeCaption) return *options.welcomeCaption;
+  return L"Welcome, " + options.screenName + L"!";
 }
 
-std::wstring VersionItemText(int version, VersionCase letter_case) {
+std::wstring VersionItemText(int version, VersionCase letterCase) {
   std::wstring text = L"&What's New in AOL " + std::to_wstring(version) + L".0";
   for (wchar_t& c : text) {
-    if (letter_case == VersionCase::kUpper) c = static_cast<wchar_t>(std::towupper(c));
-    if (letter_case == VersionCase::kLower) c = static_cast<wchar_t>(std::towlower(c));
+    if (letterCase == VersionCase::Upper) c = static_cast<wchar_t>(std::towupper(c));
+    if (letterCase == VersionCase::Lower) c = static_cast<wchar_t>(std::towlower(c));
   }
   return text;
 }

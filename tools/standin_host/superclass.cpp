@@ -1,19 +1,19 @@
-#include "superclass.h"
+#include "tools/standin_host/superclass.h"
 
 namespace jukett::standin {
 
-bool RegisterSuperclass(HINSTANCE instance, HINSTANCE base_instance, const char* base,
-                        const char* name, WNDPROC proc, WNDPROC& base_proc) {
-  WNDCLASSEXA base_class{};
-  base_class.cbSize = sizeof base_class;
-  if (!GetClassInfoExA(base_instance, base, &base_class)) return false;
-  base_proc = base_class.lpfnWndProc;
+bool RegisterSuperclass(HINSTANCE instance, HINSTANCE baseInstance, const char* base,
+                        const char* name, WNDPROC proc, WNDPROC& baseProc) {
+  WNDCLASSEXA baseClass{};
+  baseClass.cbSize = sizeof baseClass;
+  if (!GetClassInfoExA(baseInstance, base, &baseClass)) return false;
+  baseProc = baseClass.lpfnWndProc;
 
   WNDCLASSEXA existing{};
   existing.cbSize = sizeof existing;
   if (GetClassInfoExA(instance, name, &existing)) return true;
 
-  WNDCLASSEXA superclass = base_class;
+  WNDCLASSEXA superclass = baseClass;
   superclass.cbSize = sizeof superclass;
   superclass.lpfnWndProc = proc;
   superclass.hInstance = instance;

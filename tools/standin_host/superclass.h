@@ -9,12 +9,12 @@
 namespace jukett::standin {
 
 // Registers `name` as a copy of the class `base` (looked up under
-// `base_instance`, null for the system's controls) whose window procedure is
-// `proc`, and stores the base class's procedure in `base_proc` for `proc` to
+// `baseInstance`, null for the system's controls) whose window procedure is
+// `proc`, and stores the base class's procedure in `baseProc` for `proc` to
 // forward to. A class already registered by an earlier host in this process
 // is kept: classes are never unregistered, so hosts can come and go.
-bool RegisterSuperclass(HINSTANCE instance, HINSTANCE base_instance, const char* base,
-                        const char* name, WNDPROC proc, WNDPROC& base_proc);
+bool RegisterSuperclass(HINSTANCE instance, HINSTANCE baseInstance, const char* base,
+                        const char* name, WNDPROC proc, WNDPROC& baseProc);
 
 // A window procedure that only forwards to the base procedure kept in
 // *BaseProc; for superclasses that change nothing but the name.

@@ -1,4 +1,4 @@
-#include "to_ansi.h"
+#include "tools/standin_host/to_ansi.h"
 
 #include <windows.h>
 
@@ -6,12 +6,12 @@ namespace jukett::standin {
 
 std::string ToAnsi(const std::wstring& text) {
   if (text.empty()) return {};
-  const int wide_length = static_cast<int>(text.size());
+  const int wideLength = static_cast<int>(text.size());
   const int size =
-      WideCharToMultiByte(CP_ACP, 0, text.data(), wide_length, nullptr, 0, nullptr, nullptr);
+      WideCharToMultiByte(CP_ACP, 0, text.data(), wideLength, nullptr, 0, nullptr, nullptr);
   if (size <= 0) return {};
   std::string ansi(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), wide_length, ansi.data(), size, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, 0, text.data(), wideLength, ansi.data(), size, nullptr, nullptr);
   return ansi;
 }
 

@@ -1,8 +1,8 @@
-#include "host_windows.h"
+#include "tools/standin_host/host_window_classes.h"
 
 #include "chathost/host_classes.h"
-#include "host_menu.h"
-#include "superclass.h"
+#include "tools/standin_host/host_menu.h"
+#include "tools/standin_host/superclass.h"
 
 namespace jukett::standin {
 
@@ -10,10 +10,10 @@ namespace {
 
 namespace classes = jukett::host_classes;
 
-WNDPROC g_combobox_proc = nullptr;
-WNDPROC g_listbox_proc = nullptr;
-WNDPROC g_static_proc = nullptr;
-WNDPROC g_icon_proc = nullptr;
+WNDPROC comboboxBaseProc = nullptr;
+WNDPROC listboxBaseProc = nullptr;
+WNDPROC staticBaseProc = nullptr;
+WNDPROC iconBaseProc = nullptr;
 
 HWND FrameMdiClient(HWND frame) {
   return reinterpret_cast<HWND>(GetWindowLongPtrA(frame, GWLP_USERDATA));
@@ -21,16 +21,16 @@ HWND FrameMdiClient(HWND frame) {
 
 // The Window menu works as in any MDI application; every other command is
 // accepted and does nothing.
-bool HandleFrameCommand(HWND mdi_client, UINT id) {
+bool HandleFrameCommand(HWND mdiClient, UINT id) {
   switch (id) {
     case command_ids::kCascade:
-      SendMessageA(mdi_client, WM_MDICASCADE, 0, 0);
+      SendMessageA(mdiClient, WM_MDICASCADE, 0, 0);
       return true;
     case command_ids::kTile:
-      SendMessageA(mdi_client, WM_MDITILE, MDITILE_VERTICAL, 0);
+      SendMessageA(mdiClient, WM_MDITILE, MDITILE_VERTICAL, 0);
       return true;
     case command_ids::kArrangeIcons:
-      SendMessageA(mdi_client, WM_MDIICONARRANGE, 0, 0);
+      SendMessageA(mdiClient, WM_MDIICONARRANGE, 0, 0);
       return true;
     default:
       return id < command_ids::kFirstMdiChild;
@@ -38,14 +38,14 @@ bool HandleFrameCommand(HWND mdi_client, UINT id) {
 }
 
 LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) {
-  HWND mdi_client = FrameMdiClient(frame);
+  HWND mdiClient = FrameMdiClient(frame);
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wparam) == command_ids::kExit) {
         PostMessageA(frame, WM_CLOSE, 0, 0);
         return 0;
       }
-      if (mdi_client && HandleFrameCommand(mdi_client, LOWORD(wparam))) return 0;
+      if (mdiClient && HandleFrameCommand(mdiClient, LOWORD(wparam))) return 0;
       break;
     case WM_NCDESTROY:
       // A frame closed by a message sent from another process is destroyed
@@ -56,7 +56,7 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wparam, LPARAM lpara
     default:
       break;
   }
-  return DefFrameProcA(frame, mdi_client, message, wparam, lparam);
+  return DefFrameProcA(frame, mdiClient, message, wparam, lparam);
 }
 
 LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -67,16 +67,16 @@ bool RegisterOwnClass(HINSTANCE instance, const char* name, WNDPROC proc, HBRUSH
   WNDCLASSEXA existing{};
   existing.cbSize = sizeof existing;
   if (GetClassInfoExA(instance, name, &existing)) return true;
-  WNDCLASSEXA window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.style = CS_HREDRAW | CS_VREDRAW;
-  window_class.lpfnWndProc = proc;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-  window_class.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  window_class.hbrBackground = background;
-  window_class.lpszClassName = name;
-  return RegisterClassExA(&window_class) != 0;
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = proc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = name;
+  return RegisterClassExA(&windowClass) != 0;
 }
 
 }  // namespace
@@ -87,17 +87,17 @@ bool RegisterHostWindowClasses(HINSTANCE instance) {
   return RegisterOwnClass(instance, classes::kFrame, FrameProc, workspace) &&
          RegisterOwnClass(instance, classes::kChild, ChildProc, face) &&
          RegisterSuperclass(instance, nullptr, "COMBOBOX", classes::kCombobox,
-                            ForwardToBase<&g_combobox_proc>, g_combobox_proc) &&
+                            ForwardToBase<&comboboxBaseProc>, comboboxBaseProc) &&
          RegisterSuperclass(instance, nullptr, "LISTBOX", classes::kListbox,
-                            ForwardToBase<&g_listbox_proc>, g_listbox_proc) &&
+                            ForwardToBase<&listboxBaseProc>, listboxBaseProc) &&
          RegisterSuperclass(instance, nullptr, "STATIC", classes::kStatic,
-                            ForwardToBase<&g_static_proc>, g_static_proc) &&
+                            ForwardToBase<&staticBaseProc>, staticBaseProc) &&
          RegisterSuperclass(instance, nullptr, "STATIC", classes::kIcon,
-                            ForwardToBase<&g_icon_proc>, g_icon_proc);
+                            ForwardToBase<&iconBaseProc>, iconBaseProc);
 }
 
-void SetFrameMdiClient(HWND frame, HWND mdi_client) {
-  SetWindowLongPtrA(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(mdi_client));
+void SetFrameMdiClient(HWND frame, HWND mdiClient) {
+  SetWindowLongPtrA(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(mdiClient));
 }
 
 }  // namespace jukett::standin

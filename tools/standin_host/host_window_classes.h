@@ -12,6 +12,6 @@ namespace jukett::standin {
 bool RegisterHostWindowClasses(HINSTANCE instance);
 
 // Tells the frame which MDI client its default processing works with.
-void SetFrameMdiClient(HWND frame, HWND mdi_client);
+void SetFrameMdiClient(HWND frame, HWND mdiClient);
 
 }  // namespace jukett::standin
