@@ -15,8 +15,9 @@ constexpr int kDirListId = 102;
 LRESULT CALLBACK Win32PlayerForm::FormProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
   if (message == WM_NCCREATE) {
+    // A window of this class made without a form stays a plain window.
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    static_cast<Win32PlayerForm*>(create->lpCreateParams)->Attach(window);
+    if (auto* form = static_cast<Win32PlayerForm*>(create->lpCreateParams)) form->Attach(window);
   }
   auto* form = reinterpret_cast<Win32PlayerForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
