@@ -194,16 +194,16 @@ void Win32PlayerForm::OpenDirRow(int row) {
 }
 
 HWND Win32PlayerForm::ListWindow(Control list) const {
-  return list == Control::File1 ? fileList_.Window()
-         : list == Control::Dir1 ? dirBox_.Window()
-                                 : nullptr;
+  if (list == Control::File1) return fileList_.Window();
+  if (list == Control::Dir1) return dirBox_.Window();
+  return nullptr;
 }
 
 ListBox* Win32PlayerForm::ListOf(HWND window) {
   if (!window) return nullptr;
-  return window == fileList_.Window() ? &fileList_
-         : window == dirBox_.Window() ? &dirBox_
-                                      : nullptr;
+  if (window == fileList_.Window()) return &fileList_;
+  if (window == dirBox_.Window()) return &dirBox_;
+  return nullptr;
 }
 
 }  // namespace jukett::win32

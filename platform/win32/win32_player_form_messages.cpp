@@ -89,8 +89,8 @@ LRESULT Win32PlayerForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
       return 0;
     case WM_CTLCOLORLISTBOX:
-      if (HBRUSH ground = OnCtlColorListBox(reinterpret_cast<HDC>(wParam),
-                                            reinterpret_cast<HWND>(lParam))) {
+      if (HBRUSH ground =
+              OnCtlColorListBox(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
         return reinterpret_cast<LRESULT>(ground);
       }
       break;

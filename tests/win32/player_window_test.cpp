@@ -407,8 +407,10 @@ TEST_F(PlayerWindow, ReturnOpensTheChosenFolderInTheDirectoryListOnly) {
 }
 
 TEST_F(PlayerWindow, AWindowOfItsClassMadeWithoutAFormIsAPlainWindow) {
-  HWND stray = CreateWindowExW(0, L"jukettZRV.frmJUKETT", L"stray", WS_POPUP, 0, 0, 50, 50, nullptr,
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  wchar_t playerClass[64] = {};
+  ASSERT_GT(GetClassNameW(Window(), playerClass, 64), 0);
+  HWND stray = CreateWindowExW(0, playerClass, L"stray", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(stray, nullptr);
   wchar_t title[16] = {};
   GetWindowTextW(stray, title, 16);
