@@ -36,7 +36,6 @@ class ListBox {
   // Makes the list box inside `parent`, numbered `id` in its notifications.
   bool Create(HWND parent, int id, DWORD extraStyle, FontSet& fonts, float twipsPerPixel);
 
-  Control Name() const { return control_; }
   HWND Window() const { return window_; }
 
   // Shows `rows` in place of what the list held, `selected` chosen (-1: none).
