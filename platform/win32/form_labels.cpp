@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "platform/win32/ansi_text.h"
 #include "platform/win32/media_glyphs.h"
 #include "platform/win32/twips.h"
 
@@ -83,6 +85,95 @@ void PaintLine(HDC dc, const LineLayout& line, float twipsPerPixel) {
   const RECT rect{from(std::min(line.x1, line.x2)), from(std::min(line.y1, line.y2)),
                   to(std::max(line.x1, line.x2)), to(std::max(line.y1, line.y2))};
   Fill(dc, rect, ResolveColor(line.color));
+}
+
+FormLabels::FormLabels(float twipsPerPixel, FontSet& fonts)
+    : twipsPerPixel_(twipsPerPixel), fonts_(fonts) {
+  for (const ControlLayout& layout : FormControls()) {
+    if (layout.kind == ControlKind::Label) {
+      labels_.push_back({&layout, Utf8ToWide(layout.caption), layout.foreColor});
+    }
+  }
+}
+
+const FormLabels::Label* FormLabels::Find(Control control) const {
+  for (const Label& label : labels_) {
+    if (label.layout->control == control) return &label;
+  }
+  return nullptr;
+}
+
+FormLabels::Label* FormLabels::Find(Control control) {
+  return const_cast<Label*>(std::as_const(*this).Find(control));
+}
+
+std::string FormLabels::Caption(Control label) const {
+  const Label* found = Find(label);
+  return found ? WideToUtf8(found->caption) : std::string();
+}
+
+bool FormLabels::SetCaption(Control label, std::string_view caption) {
+  Label* found = Find(label);
+  if (!found) return false;
+  std::wstring wide = Utf8ToWide(caption);
+  if (wide == found->caption) return false;
+  found->caption = std::move(wide);
+  return true;
+}
+
+bool FormLabels::SetForeColor(Control label, Color color) {
+  Label* found = Find(label);
+  if (!found || found->foreColor == color) return false;
+  found->foreColor = color;
+  return true;
+}
+
+RECT FormLabels::Place(Control control) const {
+  return PixelRect(LayoutOf(control), twipsPerPixel_);
+}
+
+POINT FormLabels::Origin(Control control) const {
+  if (control == Control::Form) return POINT{0, 0};
+  const RECT place = Place(control);
+  return POINT{place.left, place.top};
+}
+
+Control FormLabels::At(POINT point) const {
+  // The last label drawn lies on top.
+  for (auto label = labels_.rbegin(); label != labels_.rend(); ++label) {
+    const RECT place = PixelRect(*label->layout, twipsPerPixel_);
+    if (PtInRect(&place, point)) return label->layout->control;
+  }
+  return Control::Form;
+}
+
+void FormLabels::Draw(HDC dc, const RECT& client) const {
+  Fill(dc, client, ResolveColor(kFormBackColor));
+  for (const Label& label : labels_) {
+    PaintLabel(dc, *label.layout, PixelRect(*label.layout, twipsPerPixel_), label.caption,
+               label.foreColor, fonts_.Get(label.layout->font));
+  }
+  // The lists' frames are drawn here in solid black: a list box's own border
+  // takes the system's frame colour.
+  HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  for (const ControlLayout& layout : FormControls()) {
+    if (layout.kind == ControlKind::Label || !layout.border) continue;
+    const RECT frame = PixelRect(layout, twipsPerPixel_);
+    FrameRect(dc, &frame, black);
+  }
+  for (const LineLayout& line : FormLines()) PaintLine(dc, line, twipsPerPixel_);
+}
+
+void FormLabels::Paint(HDC dc, const RECT& client) const {
+  HDC buffer = CreateCompatibleDC(dc);
+  HBITMAP bitmap =
+      CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
+  HGDIOBJ old = SelectObject(buffer, bitmap);
+  Draw(buffer, client);
+  BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+  SelectObject(buffer, old);
+  DeleteObject(bitmap);
+  DeleteDC(buffer);
 }
 
 }  // namespace jukett::win32

@@ -3,11 +3,15 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
-#include "ports/player_form.h"
+#include "platform/win32/dir_list.h"
+#include "platform/win32/form_geometry.h"
+#include "platform/win32/form_labels.h"
+#include "platform/win32/form_pointer.h"
 #include "platform/win32/gdi_fonts.h"
+#include "platform/win32/list_box.h"
 #include "player/form_layout.h"
+#include "ports/player_form.h"
 
 namespace jukett::win32 {
 
@@ -17,7 +21,7 @@ namespace jukett::win32 {
 //
 // The program runs it as: Create(), then events.Load(), then Show(), then
 // its message loop until the Unload handler ends the process.
-class Win32PlayerForm : public PlayerForm {
+class Win32PlayerForm : public PlayerForm, private ListBoxOwner {
  public:
   explicit Win32PlayerForm(FormEvents& events);
   ~Win32PlayerForm() override;
@@ -63,66 +67,47 @@ class Win32PlayerForm : public PlayerForm {
 
   // The child window of a list, for tests and focus checks.
   HWND ListWindow(Control list) const;
-  float TwipsPerPixel() const { return twipsPerPixel_; }
+  float TwipsPerPixel() const { return geometry_.TwipsPerPixel(); }
   // Draws the whole client area into `dc`, as a paint does.
   void Draw(HDC dc);
 
  private:
-  struct LabelState {
-    const ControlLayout* layout;
-    std::wstring caption;
-    Color foreColor;
-  };
-
   static LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnListMessage(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
+  void Attach(HWND window);
+  void Detach();
 
-  HWND CreateList(const ControlLayout& layout, DWORD extraStyle);
+  bool OnCreate();
   void OnPaint();
-  void OnMouseMove(WPARAM wParam, LPARAM lParam);
-  void OnButtonDown(int button, WPARAM wParam, LPARAM lParam);
-  void OnButtonUp(int button, WPARAM wParam, LPARAM lParam);
-  bool OnSetCursor();
-  void OnCommand(WPARAM wParam, LPARAM lParam);
+  bool OnSetCursor(HWND window, UINT hitTest);
+  void OnCommand(HWND control, UINT notification);
+  HBRUSH OnCtlColorListBox(HDC dc, HWND list);
+  void OnSetFocus();
+  void OnClose();
+  void OnEndSession(bool ending);
 
-  Control HitTest(POINT point) const;
-  POINT Origin(Control control) const;
-  Pointer PointerAt(Control control, WPARAM wParam, LPARAM lParam) const;
-  LabelState* FindLabel(Control control);
-  Control ListControl(HWND list) const;
-  void MoveFocus(HWND from, bool backwards);
+  void ListFocused(Control list) override;
+  bool ListKeyDown(Control list, WPARAM key) override;
+  void ListPointerMoved(Control list, const Pointer& pointer) override;
+
+  void Repaint(Control label);
+  ListBox* ListOf(HWND window);
+  void MoveFocus(Control from, bool backwards);
   void FocusList(Control list);
-
-  void FillDirList();
-  void OpenDirEntry(int index);
-  RECT WindowRect() const;
-  void MoveTo(int x, int y);
+  void OpenDirRow(int row);
 
   FormEvents& events_;
   HWND window_ = nullptr;
-  HWND file1_ = nullptr;
-  HWND dir1_ = nullptr;
-  WNDPROC listBoxProc_ = nullptr;
-  HBRUSH listBrush_ = nullptr;
   HICON icon_ = nullptr;
   HICON smallIcon_ = nullptr;
   UINT taskbarCreated_ = 0;
-  float twipsPerPixel_ = 15;
+  FormGeometry geometry_;
   FontSet fonts_;
-
-  std::vector<LabelState> labels_;
-  // The sizes last set in twips and the pixels they came to: read back as
-  // set while the window keeps those pixels, so a height compares equal to
-  // the value written at any DPI.
-  float widthTwips_ = kFormWidth, heightTwips_ = kShortHeight;
-  int widthPixels_ = 0, heightPixels_ = 0;
-
-  std::wstring dirPath_;
-  std::vector<std::wstring> dirEntries_;
-  Control pressed_ = Control::Form;
-  bool pressing_ = false;
+  FormLabels labels_;
+  FormPointer pointer_;
+  ListBox fileList_;
+  ListBox dirBox_;
+  DirList dirList_;
   Control focused_ = Control::File1;
   bool unloading_ = false;
 };

@@ -379,6 +379,66 @@ TEST_F(PlayerWindow, DirectoryListChangesOnlyToFoldersThatExist) {
   EXPECT_EQ(events.events.back().what, "Change");
 }
 
+TEST_F(PlayerWindow, ReturnOpensTheChosenFolderInTheDirectoryListOnly) {
+  const std::wstring folder = NewScratchFolder();
+  CreateDirectoryW((folder + L"Inner").c_str(), nullptr);
+  MakeFile(folder + L"song.mp3");
+  const std::string base = win32::WideToUtf8(folder.substr(0, folder.size() - 1));
+  form.SetDirPath(base);
+  form.SetFileListPath(base);
+  ShowAndSettle();
+
+  HWND file = form.ListWindow(Control::File1);
+  form.SetSelectedIndex(0);
+  SendMessageW(file, WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageW(file, WM_CHAR, L'\r', 0);
+  EXPECT_EQ(events.Count("DblClick"), 0) << "Return plays nothing";
+  EXPECT_EQ(form.SelectedIndex(), 0);
+
+  HWND dir = form.ListWindow(Control::Dir1);
+  const int changes = events.Count("Change");
+  const int last = static_cast<int>(SendMessageW(dir, LB_GETCOUNT, 0, 0)) - 1;
+  SendMessageW(dir, LB_SETCURSEL, last, 0);
+  SendMessageW(dir, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(form.DirPath(), base + "\\Inner");
+  EXPECT_EQ(events.Count("Change"), changes + 1);
+  SendMessageW(dir, WM_KEYDOWN, VK_RETURN, 0);  // the folder already shown
+  EXPECT_EQ(events.Count("Change"), changes + 1);
+}
+
+TEST_F(PlayerWindow, AWindowOfItsClassMadeWithoutAFormIsAPlainWindow) {
+  wchar_t playerClass[64] = {};
+  ASSERT_GT(GetClassNameW(Window(), playerClass, 64), 0);
+  HWND stray = CreateWindowExW(0, playerClass, L"stray", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(stray, nullptr);
+  wchar_t title[16] = {};
+  GetWindowTextW(stray, title, 16);
+  EXPECT_EQ(std::wstring(title), L"stray");
+  SendMessageW(stray, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  SendMessageW(stray, WM_CLOSE, 0, 0);  // a plain window's close destroys it
+  EXPECT_FALSE(IsWindow(stray));
+  EXPECT_TRUE(events.events.empty()) << "the form heard nothing of it";
+  EXPECT_TRUE(IsWindow(Window()));
+}
+
+TEST_F(PlayerWindow, UnloadedItAnswersAsAWindowThatIsGone) {
+  ShowAndSettle();
+  HWND window = Window();
+  form.Unload();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(form.Handle(), kNoWindow);
+  EXPECT_EQ(form.ListWindow(Control::File1), nullptr);
+  EXPECT_EQ(form.ListWindow(Control::Dir1), nullptr);
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(form.FileCount(), 0);
+  EXPECT_EQ(form.SelectedFileName(), "");
+  form.SetHeight(kTallHeight);
+  form.SetLeft(1500);
+  form.SetCaption(Control::Label10, "gone");
+  EXPECT_EQ(form.Caption(Control::Label10), "gone");
+}
+
 void SendPointer(POINT screen, DWORD flags) {
   INPUT input{};
   input.type = INPUT_MOUSE;
