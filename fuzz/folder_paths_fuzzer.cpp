@@ -47,8 +47,7 @@ void CheckTidy(std::string_view path) {
 void CheckMp3Name(std::string_view name) {
   const bool mp3 = jukett::IsMp3Name(name);
   Require(jukett::IsMp3Name(UpperAscii(name)) == mp3, "letter case does not matter");
-  Require(jukett::IsMp3Name("x" + std::string(name)) == mp3,
-          "only the last four characters count");
+  Require(jukett::IsMp3Name("x" + std::string(name)) == mp3, "only the last four characters count");
   Require(jukett::IsMp3Name(std::string(name) + ".Mp3"), "a name ending in .mp3 matches");
 }
 
