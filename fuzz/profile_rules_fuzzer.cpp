@@ -1,8 +1,14 @@
 // The simulated settings file's profile rules on arbitrary bytes. Any file
 // reads and takes a write without fault; where a value can be stored at all
 // (one line, no blank space at its ends, not wrapped in quotes, under a
-// section and key that read back as themselves), reading it after the write
-// gives it back, and writing it once more leaves the file untouched.
+// section and key that read back as themselves) in a text file, reading it
+// after the write gives it back, and writing it once more leaves the file
+// untouched.
+//
+// A NUL byte makes a file no text file: it ends the name or value it is in,
+// and "[a \0]" names a section "a " that the write saves as "[a ]", which then
+// reads as "a". Wine's own profile functions do exactly this, so such files
+// are only read and written here, not held to the properties.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -57,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   (void)jukett::sim::ProfileValue(contents, section, key);
   const auto written = jukett::sim::ProfileWithValue(contents, section, key, value);
-  if (!Storable(section, key, value)) return 0;
+  if (!Storable(section, key, value) || contents.find('\0') != std::string::npos) return 0;
 
   const std::string file = written.value_or(contents);
   Require(jukett::sim::ProfileValue(file, section, key) == value,
