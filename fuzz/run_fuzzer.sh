@@ -9,28 +9,28 @@
 set -euo pipefail
 fuzzer=$1 sources=$2 target=$3 work=$4 seconds=$5
 
+rm -rf "$work"
+mkdir -p "$work/corpus" "$work/crashes"
+
+replayed=0
 regressions=("$sources/regressions/$target"/*)
 if [ -e "${regressions[0]}" ]; then
-  if ! "$fuzzer" "${regressions[@]}" >"$work.regressions.log" 2>&1; then
-    cat "$work.regressions.log"
+  if ! "$fuzzer" "${regressions[@]}" >"$work/regressions.log" 2>&1; then
+    cat "$work/regressions.log"
     echo "$target: a kept regression input fails again"
     exit 1
   fi
-  echo "$target: ${#regressions[@]} regression inputs pass"
+  replayed=${#regressions[@]}
 fi
 
-rm -rf "$work"
-mkdir -p "$work/corpus" "$work/crashes"
 cp "$sources/corpus/$target"/* "$work/corpus/"
-dictionary=()
-[ -f "$sources/$target.dict" ] && dictionary=(-dict="$sources/$target.dict")
-
-if ! "$fuzzer" "${dictionary[@]}" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+if ! "$fuzzer" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$work/crashes/" "$work/corpus" >"$work/fuzz.log" 2>&1; then
   tail -n 60 "$work/fuzz.log"
   echo "$target: fuzzing found a fault; the input is in $work/crashes/"
-  echo "  keep it as a regression case: fuzz/regressions/$target/"
+  echo "  keep it as a regression case in fuzz/regressions/$target/"
   exit 1
 fi
 runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/fuzz.log")
-echo "$target: $runs executions in $seconds s, no fault" | tee "$work/summary.txt"
+echo "$target: $runs executions in $seconds s, $replayed kept crash inputs replayed, no fault" |
+  tee "$work/summary.txt"
