@@ -1,8 +1,8 @@
 // Folder-path tidying and MP3-name matching on arbitrary paths and names: a
-// tidy path tidies to itself, uses only "\" and never a trailing one except
-// at a root; its folder chain runs from the root down to it, each step a tidy
-// path; its folder name is its end; and a name is an MP3 name by its last
-// four characters alone, in any letter case.
+// tidy path tidies to itself and uses only single "\" (but for the two that
+// open a network path); its folder chain runs from the root down to it, each
+// step a tidy path; its folder name is its end; and a name is an MP3 name by
+// its last four characters alone, in any letter case.
 
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +28,8 @@ void CheckTidy(std::string_view path) {
   const std::string tidy = jukett::TidyFolderPath(path);
   Require(jukett::TidyFolderPath(tidy) == tidy, "a tidy path tidies to itself");
   Require(tidy.find('/') == std::string::npos, "a tidy path has only backslashes");
+  Require(tidy.find("\\\\", 1) == std::string::npos,
+          "only a network path's opening holds two separators in a row");
 
   const auto chain = jukett::FolderChain(path);
   Require(chain.empty() == tidy.empty(), "only an empty path has no folder chain");
