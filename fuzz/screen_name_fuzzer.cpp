@@ -1,9 +1,9 @@
 // The screen name from the chat client's welcome caption. The input holds
 // the captions of the client's "AOL Child" windows, in order, each ended by
-// a NUL (a caption never holds one). Whatever they say, the name is "None"
-// or the text after "Welcome, " up to the first "!" of the first window
-// whose caption greets, reading sends nothing to the client, and the
-// identity announcement built from it is one line.
+// a NUL (a caption never holds one). Whatever they say, the name is the text
+// after "Welcome, " up to the first "!" in the first window whose caption
+// greets, or "None" when there is none; reading sends nothing to the client,
+// and the identity announcement built from it is one line.
 
 #include <cstddef>
 #include <cstdint>
@@ -70,12 +70,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
   }
-  if (welcome == nullptr) {
-    Require(name == "None", "without a greeting the name is None");
-  } else if (name != "None") {
-    Require(!name.empty() && name.find('!') == std::string::npos, "the name stops at the first !");
-    Require(welcome->compare(9, name.size() + 1, name + "!") == 0,
-            "the name is what follows the greeting's first nine characters");
+  // "Welcome," and a blank are skipped unread; the name runs to the first "!".
+  constexpr std::size_t kGreeting = 9;
+  const auto bang = welcome == nullptr ? std::string::npos : welcome->find('!');
+  if (bang == std::string::npos || bang <= kGreeting) {
+    Require(name == "None", "without a name before a \"!\" the name is None");
+  } else {
+    Require(name == welcome->substr(kGreeting, bang - kGreeting),
+            "the name runs from the greeting to the first \"!\"");
   }
 
   const std::string line = jukett::IdentityAnnouncement(name, jukett::HostVersion(desktop));
