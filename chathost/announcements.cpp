@@ -1,5 +1,7 @@
 #include "chathost/announcements.h"
 
+#include <algorithm>
+
 namespace jukett {
 namespace {
 
@@ -11,9 +13,19 @@ constexpr std::string_view kValueOpen = "[<b><font color=#BBBBBB>";
 constexpr std::string_view kValueClose = "</b><font color=#000000>]";
 constexpr std::string_view kByline = "by kelvor";
 
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// The chat client sends its input at a line break, so a CR or LF in a value
+// (a window caption may hold them) would cut the announcement in two.
+std::string OnOneLine(std::string_view value) {
+  std::string text(value);
+  std::replace_if(text.begin(), text.end(), IsLineBreak, ' ');
+  return text;
+}
+
 std::string Value(std::string_view value) {
   std::string text(kValueOpen);
-  text += value;
+  text += OnOneLine(value);
   text += kValueClose;
   return text;
 }

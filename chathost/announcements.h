@@ -6,8 +6,9 @@
 
 namespace jukett {
 
-// The lines the player posts into the chat room. Values go in exactly as
-// given: the room shows a file name with "<" or "&" as the file has it.
+// The lines the player posts into the chat room, each one line. Values go in
+// as given: the room shows a file name with "<" or "&" as the file has it;
+// only a line break (CR or LF) in a value becomes a blank.
 
 enum class PlayerStatus { On, Minimized, Off, Muted, Unmuted, DirShown, DirHidden };
 enum class TrackEvent { Playing, Paused, Unpaused, Stopped };

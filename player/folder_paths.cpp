@@ -37,8 +37,9 @@ std::string TidyFolderPath(std::string_view path) {
   }
   const std::size_t root = RootLength(tidy);
   while (tidy.size() > root && tidy.back() == '\\') tidy.pop_back();
-  // A network root keeps the separator after its share, as a drive root does.
-  if (tidy.starts_with("\\\\") && RootLength(tidy) == tidy.size() &&
+  // A network root keeps the separator after its share, as a drive root does;
+  // a server named without a share ends in one already.
+  if (tidy.starts_with("\\\\") && RootLength(tidy) == tidy.size() && tidy.back() != '\\' &&
       std::count(tidy.begin(), tidy.end(), '\\') == 3) {
     tidy.push_back('\\');
   }

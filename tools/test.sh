@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the builds need, builds all three (Linux, Windows x86_64 and
-# i686), and runs the Linux unit tests and the Windows tests under Wine.
+# i686), and runs the Linux unit tests and the Windows tests under Wine; then
+# fuzzes each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,4 +22,15 @@ for preset in native win64; do
   echo "== tests: $preset"
   ctest --preset "$preset" || status=1
 done
+
+# Coverage-guided fuzzing of every text read from outside: the kept crashes
+# first, then each target for a bounded time (fuzz/).
+echo "== fuzz"
+log=build/fuzz.log
+if ! { cmake --preset fuzz && cmake --build --preset fuzz; } >"$log" 2>&1; then
+  cat "$log"
+  exit 1
+fi
+ctest --preset fuzz || status=1
+cat build/fuzz/fuzz/*/summary.txt 2>/dev/null || true
 exit "$status"

@@ -54,5 +54,14 @@ TEST(Announcements, EveryLineIsExactlyAsTheRoomExpectsIt) {
   for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected);
 }
 
+TEST(Announcements, ALineBreakInAValueBecomesABlank) {
+  EXPECT_EQ(TrackAnnouncement(TrackEvent::Playing, "a\r\nb\n.mp3"),
+            TrackHead("playing") + "a  b .mp3" + kClose);
+  EXPECT_EQ(IdentityAnnouncement("\rZRV\nListener", "5"),
+            "<font face=Arial color=#000000><b>\xC2\xBB</b> user: [<b><font color=#BBBBBB> ZRV "
+            "Listener</b><font color=#000000>] <b>\xC2\xBB</b> aol: [<b><font color=#BBBBBB>5.0"
+            "</b><font color=#000000>]");
+}
+
 }  // namespace
 }  // namespace jukett

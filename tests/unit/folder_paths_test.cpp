@@ -14,6 +14,7 @@ TEST(FolderPaths, KeepsTheSeparatorOnlyAtARoot) {
   EXPECT_EQ(TidyFolderPath("C:\\\\"), "C:\\");
   EXPECT_EQ(TidyFolderPath("\\\\box\\share\\tunes\\"), "\\\\box\\share\\tunes");
   EXPECT_EQ(TidyFolderPath("\\\\box\\share"), "\\\\box\\share\\");
+  EXPECT_EQ(TidyFolderPath("\\\\box\\"), "\\\\box\\");  // no share: no separator added
 }
 
 TEST(FolderPaths, ChainRunsFromTheRootDownToTheFolder) {
