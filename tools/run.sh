@@ -66,7 +66,10 @@ demonstration() {
   session_click lbpause
   session_wait_lines 4 20 || true
   step 03-paused
+  # Each click once the line of the one before is out: a click that comes
+  # while the player looks for the room is handled inside that search.
   session_click lbpause
+  session_wait_lines 5 20 || true
   session_click lbfoward
   session_wait_lines 6 20 || true
   step 04-next-track
