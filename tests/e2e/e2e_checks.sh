@@ -4,8 +4,9 @@
 # room, a null sink and the music folder), starts a player of its own, and
 # checks from outside. Sourced by each scenario:
 #   source e2e_checks.sh BUILD_DIR SCENARIO_NAME
-# A scenario's status is 1 when any check failed, 77 when the session was
-# skipped for want of a tool.
+# A scenario ends with scenario_done. Its status is 1 when any check failed
+# or it stopped before its end, 77 when the session was skipped for want of
+# a tool.
 
 build="$(cd "$1" && pwd)"
 scenario="$2"
@@ -35,8 +36,14 @@ check() {  # check WHAT COMMAND...
   if "$@"; then pass "$what"; else fail "$what"; fi
 }
 
+# Each scenario ends with this, so that one that stopped half-way (a fault
+# in the script itself) cannot pass for one that ran through.
+completed=0
+scenario_done() { completed=1; }
+
 finish() {
   session_player_stop
+  [ "$completed" = 1 ] || fail "the scenario stopped before its end"
   echo "$scenario: $passed passed, $failed failed"
   if [ "$failed" -ne 0 ]; then
     echo "$scenario" >>"$SESSION_DIR/failed"

@@ -20,3 +20,4 @@ expect_line $((n += 1)) "$(status_line "${#SESSION_SUB_TRACKS[@]} mp3's loaded")
 gap=$(($(session_line_ms "$n") - $(session_line_ms $((n - 1)))))
 check "count line at least 0.6 s after the hidden line ($gap ms)" test "$gap" -ge 590
 check "window 145 px high again" session_wait_for 10 height_is 145
+scenario_done

@@ -23,3 +23,4 @@ check "dragged partly off the left and top" test "$dx" -lt 0 -a "$dy" -lt 0
 session_click Label1
 check "slid back flush to the left and top edges" session_wait_for 10 geometry_is 0 0 209 145
 check "dragging asked nothing of the room" [ "$(lines)" -eq "$n" ]
+scenario_done

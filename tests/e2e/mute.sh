@@ -20,3 +20,4 @@ expect_line $((n += 1)) "$(status_line muted)"
 session_click Label4
 expect_line $((n += 1)) "$(status_line unmuted)"
 check "MCI got the mute and then the unmute" mute_commands_sent
+scenario_done

@@ -44,6 +44,10 @@ stop() {
   read -r dir <"$pointer" 2>/dev/null || dir=""
   rm -f "$pointer"
   case "$dir" in SKIPPED* | "") return 0 ;; esac
+  if [ ! -f "$dir/session.env" ]; then
+    echo "the session did not start; its logs are kept in $dir"
+    return 0
+  fi
   session_resume "$dir" || true
   session_stop
   [ -s "$dir/startup-times" ] &&

@@ -29,3 +29,4 @@ start_player "$SESSION_PROGRAM"
 session_click_track 0
 expect_line $((n += 1)) "$(track_line playing "${SESSION_SUB_TRACKS[0]}")"
 switch_off "the second run ended"
+scenario_done

@@ -28,3 +28,4 @@ check "window's middle at 42.5 % of the screen height" [ "$y" = "$want_y" ]
 topmost() { xprop -id "$SESSION_WINDOW" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 check "window always on top" topmost
 session_screenshot "$SESSION_DIR/01-started.png"
+scenario_done

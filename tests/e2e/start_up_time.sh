@@ -11,3 +11,4 @@ for run in 1 2; do
   echo "  start $run: window shown after $SESSION_STARTUP_MS ms"
   switch_off "run $run ended"
 done
+scenario_done

@@ -19,3 +19,4 @@ session_tray_click left
 check "window back after a left click on the icon" session_wait_for 10 session_window_visible
 check "icon gone from the tray" session_wait_for 10 tray_icons_are 0
 check "restoring said nothing in the room" [ "$(lines)" -eq "$n" ]
+scenario_done

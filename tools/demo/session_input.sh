@@ -2,8 +2,10 @@
 # Real X pointer input into the player's window and Wine's tray, aimed by
 # the window's layout table at the display's DPI. Nothing here waits for what
 # the input does: the caller waits for what it wants to see. X delivers the
-# input in order, so one action never overtakes the one before it. Sourced
-# by player_session.sh.
+# input in order, but the player handles a click that comes while it looks
+# for the chat room inside that search, so a caller that needs an action
+# finished before the next waits for the action's line first. Sourced by
+# player_session.sh.
 
 # Twips to whole pixels at the display's DPI, rounded as the program does.
 session_pixels() { echo $((($1 * SESSION_DPI + 720) / 1440)); }
