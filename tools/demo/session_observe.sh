@@ -12,7 +12,7 @@ session_wait_for() {
   deadline=$(($(session_now_ms) + seconds * 1000))
   until "$@"; do
     [ "$(session_now_ms)" -lt "$deadline" ] || return 1
-    sleep 0.05
+    sleep 0.01
   done
 }
 
