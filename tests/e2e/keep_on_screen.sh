@@ -15,6 +15,9 @@ session_screenshot "$SESSION_DIR/04-dragged-off.png"
 session_click Label1
 check "slid back flush to the right and bottom edges" \
   session_wait_for 10 geometry_is $((screen_w - 209)) $((screen_h - 145)) 209 145
+# A press of the title while the slide is still going on would be handled
+# inside it.
+session_wait_still 20 || fail "the window did not come to rest"
 # Held near the title's top left corner, which is 16 px into the window.
 session_drag_title 1 1 4 14
 read -r dx dy _ _ <<<"$(session_geometry)"

@@ -27,7 +27,9 @@ start() {
       exit 77
     fi
   done
-  [ -f "$pointer" ] && stop
+  # One left from a run that never got to its end; ended in a subshell, so
+  # that its display and sound server stay out of this session.
+  [ -f "$pointer" ] && (stop)
   # A short path: the folder list shows every folder from the drive's root
   # down to the music, and the music's subfolder must still be in view.
   local dir

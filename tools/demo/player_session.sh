@@ -29,6 +29,7 @@
 #   session_wait_for SECONDS COMMAND...  until COMMAND holds
 #   session_geometry                   "X Y WIDTH HEIGHT" of the window
 #   session_window_visible
+#   session_wait_still [SECONDS [STILL_MS]]  until the window holds its place
 #   session_wait_painted [SECONDS [WINDOW]]
 #                                      until the window's picture holds still
 #   session_tray_icons                 how many icons the tray shows

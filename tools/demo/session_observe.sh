@@ -31,6 +31,23 @@ session_window_at() {
   [ "$x" = "$1" ] && [ "$y" = "$2" ]
 }
 
+# Waits until the window has held its place for STILL_MS (1000 unless
+# given). A slide back onto the screen ends with steps that return it to
+# where it already is, and input that comes before the slide is over is
+# handled inside it; from outside, the end of a slide is the window at rest.
+session_wait_still() {
+  local seconds="${1:-10}" still_ms="${2:-1000}" deadline place last="" since now
+  deadline=$(($(session_now_ms) + seconds * 1000))
+  while :; do
+    place="$(session_geometry)"
+    now="$(session_now_ms)"
+    [ "$place" = "$last" ] || { last="$place"; since="$now"; }
+    [ $((now - since)) -lt "$still_ms" ] || return 0
+    [ "$now" -lt "$deadline" ] || return 1
+    sleep 0.01
+  done
+}
+
 session_window_visible() {
   xdotool search --onlyvisible --name "^${SESSION_TITLE}\$" 2>/dev/null | grep -qx "$SESSION_WINDOW"
 }
