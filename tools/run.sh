@@ -85,6 +85,7 @@ demonstration() {
   step 07-in-tray "$(session_tray_window)"
   session_tray_click left
   session_wait_for 20 session_window_visible || true
+  session_wait_for 20 session_control_painted File1 || true
   step 08-restored
   session_click Label3
   session_player_wait_end 20 || true

@@ -32,6 +32,7 @@
 #   session_wait_still [SECONDS [STILL_MS]]  until the window holds its place
 #   session_wait_painted [SECONDS [WINDOW]]
 #                                      until the window's picture holds still
+#   session_control_painted NAME       whether a control shows more than black
 #   session_tray_icons                 how many icons the tray shows
 #   session_screenshot FILE            the whole display, as PNG
 #   session_listen [SECONDS]           RMS of what the null sink plays

@@ -52,20 +52,39 @@ session_window_visible() {
   xdotool search --onlyvisible --name "^${SESSION_TITLE}\$" 2>/dev/null | grep -qx "$SESSION_WINDOW"
 }
 
-# Waits until two pictures in a row of the player's window (or of WINDOW)
-# are the same and not blank: whatever changed in it has been painted.
+# Waits until three pictures in a row of the player's window (or of
+# WINDOW) are the same and not blank: whatever changed in it has been
+# painted. (A window that comes back from the tray may hold still, black, for
+# a moment before its children paint.)
 session_wait_painted() {
   local seconds="${1:-10}" window="${2:-$SESSION_WINDOW}"
   rm -f "$SESSION_DIR/settled.rgb"
+  SESSION_SAME_PICTURES=0
   session_wait_for "$seconds" session_picture_settled "$window"
 }
 
 session_picture_settled() {
-  local shot="$SESSION_DIR/settling.rgb" previous="$SESSION_DIR/settled.rgb" same=1
+  local shot="$SESSION_DIR/settling.rgb" previous="$SESSION_DIR/settled.rgb"
   import -window "$1" -depth 8 "rgb:$shot" 2>/dev/null || return 1
-  [ -f "$previous" ] && cmp -s "$shot" "$previous" && same=0
+  if [ -f "$previous" ] && cmp -s "$shot" "$previous"; then
+    SESSION_SAME_PICTURES=$((SESSION_SAME_PICTURES + 1))
+  else
+    SESSION_SAME_PICTURES=0
+  fi
   mv -f "$shot" "$previous"
-  [ "$same" = 0 ] && [ "$(tr -d '\0' <"$previous" | head -c 1 | wc -c)" = 1 ]
+  [ "$SESSION_SAME_PICTURES" -ge 2 ] && [ "$(tr -d '\0' <"$previous" | head -c 1 | wc -c)" = 1 ]
+}
+
+# Whether control NAME shows more than the black of a window not yet
+# painted; a list box that comes back from the tray with a selection stays
+# black for a second or two after the window itself is back.
+session_control_painted() {
+  local left top width height x y
+  read -r left top width height <<<"${SESSION_CONTROLS[$1]}"
+  read -r x y _ _ <<<"$(session_geometry)"
+  import -window root -crop "$(session_pixels "$width")x$(session_pixels "$height")+$((x + \
+    $(session_pixels "$left")))+$((y + $(session_pixels "$top")))" +repage \
+    -format '%[fx:mean > 0.1 ? 1 : 0]' info: 2>/dev/null | grep -q 1
 }
 
 session_screenshot() {
