@@ -39,14 +39,16 @@ on_desktop() {
   session_stop
 }
 
-# One step of the demonstration: a pause to let it show, then a screenshot
-# named for it.
+# One step of the demonstration, once the window (or WINDOW) has painted
+# what it shows.
 step() {
   local name="$1"
-  sleep 0.8
+  session_wait_painted 10 "${2:-$SESSION_WINDOW}" || true
   session_screenshot "$output/$name.png"
   echo "  $name"
 }
+
+hidden() { ! session_window_visible; }
 
 demonstration() {
   rm -rf "$output"
@@ -54,33 +56,41 @@ demonstration() {
   session_start "$build" "$work"
   echo "Demonstration on a virtual display ($SESSION_SCREEN):"
   session_player_start "$SESSION_MUSIC"
-  session_wait_lines 2 10 || true
+  session_wait_lines 2 20 || true
   step 01-started
   # Out of the chat room's way, by its title strip.
-  session_drag_title 704 410
+  session_drag_title 704 410 || true
   session_click_track 0
-  session_wait_lines 3 10 || true
+  session_wait_lines 3 20 || true
   step 02-playing
   session_click lbpause
+  session_wait_lines 4 20 || true
   step 03-paused
+  # Each click once the line of the one before is out: a click that comes
+  # while the player looks for the room is handled inside that search.
   session_click lbpause
+  session_wait_lines 5 20 || true
   session_click lbfoward
-  session_wait_lines 6 10 || true
+  session_wait_lines 6 20 || true
   step 04-next-track
   session_click Label5
+  session_wait_lines 7 20 || true
   step 05-dir-shown
   session_click Label5
-  session_wait_lines 9 10 || true
+  session_wait_lines 9 20 || true
   step 06-dir-hidden
   session_click Label2
-  session_wait_lines 10 10 || true
-  sleep 1.5
-  step 07-in-tray
+  session_wait_lines 10 20 || true
+  session_wait_for 20 hidden || true
+  step 07-in-tray "$(session_tray_window)"
   session_tray_click left
+  session_wait_for 20 session_window_visible || true
+  session_wait_for 20 session_control_painted File1 || true
   step 08-restored
   session_click Label3
-  session_player_wait_end 10 || true
-  step 09-off
+  session_player_wait_end 20 || true
+  session_screenshot "$output/09-off.png"
+  echo "  09-off"
   session_room >"$output/chat-room.txt"
   session_announcements >"$output/chat-room-plain.txt"
   print_transcript

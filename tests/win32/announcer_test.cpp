@@ -38,7 +38,7 @@ TEST(Greeting, PostsOnThenTheIdentityAtLeastAPauseApart) {
 
   AnnounceStartUp({windows, events}, clock);
 
-  // Another process's menus are out of reach under Wine, so the version is 9.
+  // The stand-in's menus have no version item, so the version is 9.
   EXPECT_EQ(standin.LogOfLines(2),
             "<font face=Arial color=#000000><b>\xBB</b> <b><font color=#BBBBBB>juKett ZRV</b>"
             "<font color=#000000> by kelvor <b>\xBB</b> [<b><font color=#BBBBBB>on</b>"
