@@ -105,7 +105,9 @@ bool Win32PlayerForm::Create() {
   const ControlLayout& file = LayoutOf(Control::File1);
   listBrush_ = CreateSolidBrush(ResolveColor(file.backColor));
   // Created in tab order, so the window's own child order agrees with it.
-  file1_ = CreateList(file, LBS_SORT);
+  // The names come sorted: a sorted list box would compare each one it is
+  // given with its neighbours, slowly, in a folder of thousands.
+  file1_ = CreateList(file, 0);
   dir1_ = CreateList(LayoutOf(Control::Dir1), 0);
   if (!file1_ || !dir1_) return false;
 
@@ -298,9 +300,17 @@ void Win32PlayerForm::SetForeColor(Control label, Color color) {
 
 void Win32PlayerForm::SetFileListPath(std::string_view path) {
   if (!file1_) return;
-  const std::vector<std::wstring> names = Mp3FilesIn(Utf8ToWide(path));
+  const std::wstring folder = Utf8ToWide(path);
+  // The directory list has just read this folder when it moved there.
+  const std::vector<std::wstring> names = freshListing_ && SameFolder(folder, dirPath_)
+                                              ? std::move(freshListing_->mp3Files)
+                                              : Mp3FilesIn(folder);
+  freshListing_.reset();
+  std::size_t characters = 0;
+  for (const std::wstring& name : names) characters += name.size() + 1;
   SendMessageW(file1_, WM_SETREDRAW, FALSE, 0);
   SendMessageW(file1_, LB_RESETCONTENT, 0, 0);
+  SendMessageW(file1_, LB_INITSTORAGE, names.size(), characters * sizeof(wchar_t));
   for (const std::wstring& name : names) {
     SendMessageW(file1_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
   }
@@ -342,8 +352,12 @@ void Win32PlayerForm::SetDirPath(std::string_view path) {
   const std::wstring folder = ExistingFolder(Utf8ToWide(path));
   if (folder.empty() || SameFolder(folder, dirPath_)) return;
   dirPath_ = folder;
+  // One pass over the folder for both lists: its change event moves the
+  // track list here at once.
+  freshListing_ = ListFolder(dirPath_);
   FillDirList();
   events_.Change(Control::Dir1);
+  freshListing_.reset();
 }
 
 void Win32PlayerForm::FillDirList() {
@@ -356,7 +370,9 @@ void Win32PlayerForm::FillDirList() {
     shown.push_back(std::wstring(level * 2, L' ') + Utf8ToWide(FolderName(chain[level])));
   }
   const std::wstring inside = dirPath_.ends_with(L'\\') ? dirPath_ : dirPath_ + L'\\';
-  for (const std::wstring& name : SubfoldersOf(dirPath_)) {
+  const std::vector<std::wstring> subfolders =
+      freshListing_ ? freshListing_->subfolders : SubfoldersOf(dirPath_);
+  for (const std::wstring& name : subfolders) {
     dirEntries_.push_back(inside + name);
     shown.push_back(std::wstring(chain.size() * 2, L' ') + name);
   }

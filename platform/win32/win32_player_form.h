@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ports/player_form.h"
+#include "platform/win32/file_list.h"
 #include "platform/win32/gdi_fonts.h"
 #include "player/form_layout.h"
 
@@ -121,6 +123,8 @@ class Win32PlayerForm : public PlayerForm {
 
   std::wstring dirPath_;
   std::vector<std::wstring> dirEntries_;
+  // The folder just moved to, read once for both lists while they fill.
+  std::optional<FolderListing> freshListing_;
   Control pressed_ = Control::Form;
   bool pressing_ = false;
   Control focused_ = Control::File1;
