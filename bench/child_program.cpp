@@ -64,15 +64,17 @@ double ChildProgram::SecondsUntilShown(const wchar_t* windowClass, DWORD timeout
 double ChildProgram::CpuSeconds() const { return ProcessCpuSeconds(process_.hProcess); }
 
 MemoryUse ChildProgram::Memory() const {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
+  // Private bytes are the commit charge, which Windows reports in both fields
+  // and Wine only in this one.
+  PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
   if (!GetProcessMemoryInfo(process_.hProcess,
-                            reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                            &counters,
                             sizeof counters)) {
     return {};
   }
   return {static_cast<double>(counters.WorkingSetSize) / 1024,
-          static_cast<double>(counters.PrivateUsage) / 1024};
+          static_cast<double>(counters.PagefileUsage) / 1024};
 }
 
 void WaitUntilGone(const wchar_t* windowClass) {
