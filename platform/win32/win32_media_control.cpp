@@ -38,7 +38,9 @@ std::wstring WithoutLongPrefix(std::wstring path) {
 }  // namespace
 
 void Win32MediaControl::SendCommand(std::string_view command) {
-  mciSendStringW(Utf8ToWide(command).c_str(), nullptr, 0, nullptr);
+  if (const auto send = mciSendString_.Get()) {
+    send(Utf8ToWide(command).c_str(), nullptr, 0, nullptr);
+  }
 }
 
 std::string Win32MediaControl::ShortPath(std::string_view path) {
