@@ -33,17 +33,31 @@ void ForEachEntry(const std::wstring& folder,
   FindClose(search);
 }
 
+// The "*.mp3" pattern on a long name, letter case ignored.
+bool HasMp3Extension(std::wstring_view name) {
+  constexpr std::wstring_view kExtension = L".mp3";
+  return name.size() >= kExtension.size() &&
+         CompareStringOrdinal(name.data() + name.size() - kExtension.size(),
+                              static_cast<int>(kExtension.size()), kExtension.data(),
+                              static_cast<int>(kExtension.size()), TRUE) == CSTR_EQUAL;
+}
+
 // The list's order, the user's locale without regard to case. A sort key
 // per name is made once, so a large folder sorts with cheap byte
 // comparisons instead of a locale comparison per pair; the keys order the
 // names exactly as CompareStringW does.
 std::string SortKey(const std::wstring& name) {
   constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
-  const int size = LCMapStringW(LOCALE_USER_DEFAULT, kFlags, name.c_str(), -1, nullptr, 0);
-  if (size <= 0) return {};
-  std::string key(static_cast<std::size_t>(size), '\0');
+  // Room for the key of most names, so that one call makes it.
+  alignas(wchar_t) char buffer[512];
+  const int size = LCMapStringW(LOCALE_USER_DEFAULT, kFlags, name.c_str(), -1,
+                                reinterpret_cast<LPWSTR>(buffer), sizeof buffer);
+  if (size > 0) return std::string(buffer, static_cast<std::size_t>(size));
+  const int needed = LCMapStringW(LOCALE_USER_DEFAULT, kFlags, name.c_str(), -1, nullptr, 0);
+  if (needed <= 0) return {};
+  std::string key(static_cast<std::size_t>(needed), '\0');
   LCMapStringW(LOCALE_USER_DEFAULT, kFlags, name.c_str(), -1, reinterpret_cast<LPWSTR>(key.data()),
-               size);
+               needed);
   return key;
 }
 
@@ -65,7 +79,7 @@ FolderListing ListFolder(const std::wstring& folder) {
     const std::wstring_view name = entry.cFileName;
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       if (name != L"." && name != L"..") listing.subfolders.emplace_back(name);
-    } else if (IsMp3Name(WideToUtf8(name))) {
+    } else if (HasMp3Extension(name)) {
       listing.mp3Files.emplace_back(name);
     }
   });
