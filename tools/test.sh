@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the builds need, builds all three (Linux, Windows x86_64 and
-# i686), and runs the Linux unit tests and the Windows tests under Wine.
+# i686), makes and checks the two release archives, and runs the Linux unit
+# tests and the Windows tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,16 @@ for preset in native win64 win32; do
     cat "$log"
     exit 1
   fi
+done
+
+echo "== release archives"
+for preset in win64 win32; do
+  log="build/$preset-package.log"
+  if ! cmake --build --preset "$preset" --target package >"$log" 2>&1; then
+    cat "$log"
+    exit 1
+  fi
+  tools/check-archive.sh build/"$preset"/jukettzrv-*-"$preset".zip
 done
 
 status=0
