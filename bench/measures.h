@@ -12,12 +12,15 @@ inline constexpr double kGreetingPause = 0.6;
 
 // Launch to window shown, each the median of `rounds` taken in turn: the bare
 // window, the player in a folder of one MP3 and in one of 10,000; and the
-// bare enumeration of the large folder.
+// bare enumeration of the large folder. The differences are medians of each
+// round's own difference, which a machine whose load drifts disturbs less.
 struct StartupFigures {
   double bare = 0;
   double playerOneFile = 0;
   double playerManyFiles = 0;
   double enumerateMany = 0;
+  double playerOverBare = 0;
+  double manyOverOne = 0;
   int manyFiles = 0;
 };
 StartupFigures MeasureStartup(int rounds);

@@ -68,15 +68,17 @@ StartupFigures MeasureStartup(int rounds) {
   SecondsToShow(playerMany, workingFolder, kPlayerClass);
   SecondsToEnumerate(many);
 
-  std::vector<double> bareTimes, oneTimes, manyTimes, enumerateTimes;
+  std::vector<double> bareTimes, oneTimes, manyTimes, enumerateTimes, overBare, overOne;
   for (int round = 0; round < rounds; ++round) {
     bareTimes.push_back(SecondsToShow(bare, workingFolder, kBareClass));
     oneTimes.push_back(SecondsToShow(playerOne, workingFolder, kPlayerClass));
     manyTimes.push_back(SecondsToShow(playerMany, workingFolder, kPlayerClass));
     enumerateTimes.push_back(SecondsToEnumerate(many));
+    overBare.push_back(oneTimes.back() - bareTimes.back());
+    overOne.push_back(manyTimes.back() - oneTimes.back());
   }
   return {Median(bareTimes), Median(oneTimes), Median(manyTimes), Median(enumerateTimes),
-          kManyFiles};
+          Median(overBare),  Median(overOne),  kManyFiles};
 }
 
 }  // namespace jukett::bench

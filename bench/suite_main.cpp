@@ -14,7 +14,7 @@ namespace {
 
 using namespace jukett::bench;
 
-constexpr int kStartupRounds = 7;
+constexpr int kStartupRounds = 9;
 constexpr int kIdleRounds = 3;
 constexpr double kIdleSeconds = 10;
 constexpr int kAnnouncementRounds = 100;
@@ -47,12 +47,12 @@ double FileKb(const std::wstring& path) {
 
 void PrintStartup(const StartupFigures& s) {
   const double floor = s.bare + kGreetingPause;
-  const double over = s.playerOneFile - floor;
+  const double over = s.playerOverBare - kGreetingPause;
   Row("start-up, launch to window shown", Ms(s.playerOneFile).c_str(),
       (Ms(floor) + " (bare " + Ms(s.bare) + " + 0.6 s)").c_str(),
-      Times(Ratio(s.playerOneFile, floor)).c_str(),
+      Times(Ratio(floor + over, floor)).c_str(),
       ("+" + Ms(over) + " over; goal <= +50 ms").c_str());
-  const double extra = s.playerManyFiles - s.playerOneFile;
+  const double extra = s.manyOverOne;
   Row(Format("%.0f MP3s: extra start-up", s.manyFiles).c_str(), Ms(extra).c_str(),
       (Ms(s.enumerateMany) + " FindNextFileW").c_str(), Times(Ratio(extra, s.enumerateMany)).c_str(),
       "goal <= 1.5x");
