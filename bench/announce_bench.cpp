@@ -13,8 +13,8 @@
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_host_windows.h"
-#include "stats.h"
 #include "standin_process.h"
+#include "stats.h"
 
 namespace jukett::bench {
 namespace {
@@ -88,8 +88,8 @@ void BareSendChat(const std::string& ansiText) {
   const LRESULT length = SendMessageA(input, WM_GETTEXTLENGTH, 0, 0);
   std::string saved(static_cast<std::size_t>(length > 0 ? length + 1 : 0), '\0');
   if (length > 0) {
-    saved.resize(static_cast<std::size_t>(SendMessageA(
-        input, WM_GETTEXT, saved.size(), reinterpret_cast<LPARAM>(saved.data()))));
+    saved.resize(static_cast<std::size_t>(
+        SendMessageA(input, WM_GETTEXT, saved.size(), reinterpret_cast<LPARAM>(saved.data()))));
   }
   BareClearInput();
   SendMessageA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansiText.c_str()));

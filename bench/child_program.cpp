@@ -68,9 +68,7 @@ MemoryUse ChildProgram::Memory() const {
   // and Wine only in this one.
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  if (!GetProcessMemoryInfo(process_.hProcess,
-                            &counters,
-                            sizeof counters)) {
+  if (!GetProcessMemoryInfo(process_.hProcess, &counters, sizeof counters)) {
     return {};
   }
   return {static_cast<double>(counters.WorkingSetSize) / 1024,

@@ -6,8 +6,8 @@
 
 #include "measures.h"
 #include "scratch.h"
-#include "stats.h"
 #include "standin_process.h"
+#include "stats.h"
 
 namespace jukett::bench {
 namespace {

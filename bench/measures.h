@@ -22,6 +22,7 @@ struct StartupFigures {
   double playerOverBare = 0;
   double manyOverOne = 0;
   int manyFiles = 0;
+  bool roomPresent = false;
 };
 StartupFigures MeasureStartup(int rounds);
 

@@ -51,11 +51,13 @@ void PrintStartup(const StartupFigures& s) {
   Row("start-up, launch to window shown", Ms(s.playerOneFile).c_str(),
       (Ms(floor) + " (bare " + Ms(s.bare) + " + 0.6 s)").c_str(),
       Times(Ratio(floor + over, floor)).c_str(),
-      ("+" + Ms(over) + " over; goal <= +50 ms").c_str());
+      ("+" + Ms(over) + " over; goal <= +50 ms" +
+       (s.roomPresent ? "" : " (NO CHAT ROOM: the stand-in did not start)"))
+          .c_str());
   const double extra = s.manyOverOne;
   Row(Format("%.0f MP3s: extra start-up", s.manyFiles).c_str(), Ms(extra).c_str(),
-      (Ms(s.enumerateMany) + " FindNextFileW").c_str(), Times(Ratio(extra, s.enumerateMany)).c_str(),
-      "goal <= 1.5x");
+      (Ms(s.enumerateMany) + " FindNextFileW").c_str(),
+      Times(Ratio(extra, s.enumerateMany)).c_str(), "goal <= 1.5x");
 }
 
 void PrintIdle(const IdleFigures& idle) {
@@ -95,8 +97,8 @@ int main() {
   std::fflush(stdout);
   PrintStartup(MeasureStartup(kStartupRounds));
   std::fflush(stdout);
-  Row("executable jukettzrv.exe", Kb(FileKb(ProgramFolder() + L"jukettzrv.exe")).c_str(), "-",
-      "-", "goal <= 200 KB");
+  Row("executable jukettzrv.exe", Kb(FileKb(ProgramFolder() + L"jukettzrv.exe")).c_str(), "-", "-",
+      "goal <= 200 KB");
   PrintAnnouncement(MeasureAnnouncement(kAnnouncementRounds));
   std::fflush(stdout);
   PrintIdle(MeasureIdle(kIdleRounds, kIdleSeconds));

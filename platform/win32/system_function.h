@@ -30,8 +30,7 @@ class SystemFunction {
     const HMODULE module = LoadLibraryW((std::wstring(folder, length) + L"\\" + library_).c_str());
     if (!module) return nullptr;
     // Through the plain function type, which converts to any other.
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module, name_)));
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name_)));
   }
 
   const wchar_t* library_;

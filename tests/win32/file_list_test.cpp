@@ -2,8 +2,9 @@
 // list box.
 #include "platform/win32/file_list.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -16,8 +17,8 @@ namespace {
 using testing::NewScratchFolder;
 
 void MakeFile(const std::wstring& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-  CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes,
-                          nullptr));
+  CloseHandle(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr));
 }
 
 // The order a list box with LBS_SORT gives the names added to it.
@@ -41,11 +42,10 @@ std::vector<std::wstring> SortedByListBox(const std::vector<std::wstring>& names
 TEST(FolderListing, SortsTheTracksAsASortedListBoxDoes) {
   const std::wstring folder = NewScratchFolder();
   const std::vector<std::wstring> names = {
-      L"track 10.mp3",   L"Track 9.mp3",        L"track-2.mp3",   L"track_2.mp3",
-      L"track 2.mp3",    L"Zebra.MP3",          L"zebra b.mp3",   L"\u00e9t\u00e9.mp3",
-      L"ete.mp3",        L"Ete 2.mp3",          L"\u00c4rger.mp3", L"Apfel.mp3",
-      L"o'clock.mp3",    L"oclock.mp3",         L"(live).mp3",    L"1.mp3",
-      L"\u65e5\u672c.mp3", L"\u00df.mp3",       L"~tilde.mp3"};
+      L"track 10.mp3",   L"Track 9.mp3",      L"track-2.mp3",       L"track_2.mp3", L"track 2.mp3",
+      L"Zebra.MP3",      L"zebra b.mp3",      L"\u00e9t\u00e9.mp3", L"ete.mp3",     L"Ete 2.mp3",
+      L"\u00c4rger.mp3", L"Apfel.mp3",        L"o'clock.mp3",       L"oclock.mp3",  L"(live).mp3",
+      L"1.mp3",          L"\u65e5\u672c.mp3", L"\u00df.mp3",        L"~tilde.mp3"};
   for (const std::wstring& name : names) MakeFile(folder + name);
 
   EXPECT_EQ(ListFolder(folder).mp3Files, SortedByListBox(names));
