@@ -1,13 +1,13 @@
 #pragma once
 
-// Processor seconds this process has used, user and kernel together.
+// Processor seconds a process has used, user and kernel together.
 
 #ifdef _WIN32
 #include <windows.h>
 
-inline double ProcessCpuSeconds() {
+inline double ProcessCpuSeconds(HANDLE process = GetCurrentProcess()) {
   FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
   const auto seconds = [](const FILETIME& t) {
     return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
                                t.dwLowDateTime) /

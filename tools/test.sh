@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the builds need, builds all three (Linux, Windows x86_64 and
-# i686), and runs the Linux unit tests and the Windows tests under Wine; then
-# fuzzes each fuzz target for a bounded time.
+# i686), makes and checks the two release archives, runs the Linux unit
+# tests and the Windows tests under Wine, then fuzzes each fuzz target for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,16 @@ for preset in native win64 win32; do
     cat "$log"
     exit 1
   fi
+done
+
+echo "== release archives"
+for preset in win64 win32; do
+  log="build/$preset-package.log"
+  if ! cmake --build --preset "$preset" --target package >"$log" 2>&1; then
+    cat "$log"
+    exit 1
+  fi
+  tools/check-archive.sh build/"$preset"/jukettzrv-*-"$preset".zip
 done
 
 status=0

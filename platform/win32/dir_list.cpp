@@ -38,6 +38,8 @@ bool DirList::Open(int row) {
 }
 
 void DirList::Refill() {
+  FolderListing listing = ListFolder(folder_);
+  freshMp3Files_ = std::move(listing.mp3Files);
   const std::vector<std::string> chain = FolderChain(WideToUtf8(folder_));
   std::vector<std::wstring> rows;
   rowFolders_.clear();
@@ -46,11 +48,18 @@ void DirList::Refill() {
     rows.push_back(Indented(level, Utf8ToWide(FolderName(chain[level]))));
   }
   const std::wstring inside = folder_.ends_with(L'\\') ? folder_ : folder_ + L'\\';
-  for (const std::wstring& name : SubfoldersOf(folder_)) {
+  for (const std::wstring& name : listing.subfolders) {
     rowFolders_.push_back(inside + name);
     rows.push_back(Indented(chain.size(), name));
   }
   list_.Fill(rows, static_cast<int>(chain.size()) - 1);
+}
+
+std::optional<std::vector<std::wstring>> DirList::TakeMp3FilesOf(const std::wstring& folder) {
+  std::optional<std::vector<std::wstring>> names;
+  if (freshMp3Files_ && SameFolder(folder, folder_)) names.swap(freshMp3Files_);
+  freshMp3Files_.reset();
+  return names;
 }
 
 }  // namespace jukett::win32

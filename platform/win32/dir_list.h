@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,17 @@ class DirList {
   // Lists the shown folder's chain and subfolders as they are now.
   void Refill();
 
+  // The MP3 files of `folder` when it is the one just listed: the same read
+  // of the folder serves both lists, once. Nothing otherwise.
+  std::optional<std::vector<std::wstring>> TakeMp3FilesOf(const std::wstring& folder);
+  // What was read for the track list goes stale once the change is handled.
+  void ForgetMp3Files() { freshMp3Files_.reset(); }
+
  private:
   ListBox& list_;
   std::wstring folder_;
   std::vector<std::wstring> rowFolders_;
+  std::optional<std::vector<std::wstring>> freshMp3Files_;
 };
 
 }  // namespace jukett::win32

@@ -44,6 +44,9 @@ void ListBox::Fill(const std::vector<std::wstring>& rows, int selected) {
   if (!window_) return;
   SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
   SendMessageW(window_, LB_RESETCONTENT, 0, 0);
+  std::size_t characters = 0;
+  for (const std::wstring& row : rows) characters += row.size() + 1;
+  SendMessageW(window_, LB_INITSTORAGE, rows.size(), characters * sizeof(wchar_t));
   for (const std::wstring& row : rows) {
     SendMessageW(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
   }

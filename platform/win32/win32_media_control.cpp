@@ -38,7 +38,8 @@ std::wstring WithoutLongPrefix(std::wstring path) {
 }  // namespace
 
 bool Win32MediaControl::SendCommand(std::string_view command) {
-  return mciSendStringW(Utf8ToWide(command).c_str(), nullptr, 0, nullptr) == 0;
+  const auto send = mciSendString_.Get();
+  return send && send(Utf8ToWide(command).c_str(), nullptr, 0, nullptr) == 0;
 }
 
 std::string Win32MediaControl::ShortPath(std::string_view path) {

@@ -162,7 +162,10 @@ void Win32PlayerForm::Draw(HDC dc) {
 // ---- The lists ----
 
 void Win32PlayerForm::SetFileListPath(std::string_view path) {
-  if (fileList_.Window()) fileList_.Fill(Mp3FilesIn(Utf8ToWide(path)));
+  if (!fileList_.Window()) return;
+  const std::wstring folder = Utf8ToWide(path);
+  std::optional<std::vector<std::wstring>> names = dirList_.TakeMp3FilesOf(folder);
+  fileList_.Fill(names ? *names : Mp3FilesIn(folder));
 }
 
 int Win32PlayerForm::FileCount() { return fileList_.Count(); }
@@ -186,11 +189,15 @@ std::string Win32PlayerForm::DirPath() { return WideToUtf8(dirList_.Folder()); }
 // A folder that is not there leaves the list where it is: the lists must
 // always show a folder that exists.
 void Win32PlayerForm::SetDirPath(std::string_view path) {
-  if (dirList_.ChangeTo(Utf8ToWide(path))) events_.Change(Control::Dir1);
+  if (!dirList_.ChangeTo(Utf8ToWide(path))) return;
+  events_.Change(Control::Dir1);
+  dirList_.ForgetMp3Files();
 }
 
 void Win32PlayerForm::OpenDirRow(int row) {
-  if (dirList_.Open(row)) events_.Change(Control::Dir1);
+  if (!dirList_.Open(row)) return;
+  events_.Change(Control::Dir1);
+  dirList_.ForgetMp3Files();
 }
 
 HWND Win32PlayerForm::ListWindow(Control list) const {

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,15 +13,36 @@ namespace {
 
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 
-std::string FileStart(const std::wstring& file, std::size_t count) {
-  std::ifstream in(std::filesystem::path(file), std::ios::binary);
-  std::string start(count, '\0');
-  in.read(start.data(), static_cast<std::streamsize>(count));
-  start.resize(static_cast<std::size_t>(in.gcount()));
-  return start;
+// Up to `limit` bytes from the start of `file`; empty when it cannot be read.
+std::string FileBytes(const std::wstring& file, DWORD limit) {
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return {};
+  LARGE_INTEGER size{};
+  std::string bytes;
+  if (GetFileSizeEx(handle, &size)) {
+    bytes.resize(static_cast<std::size_t>(std::min<LONGLONG>(size.QuadPart, limit)));
+    DWORD read = 0;
+    if (!ReadFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
+    bytes.resize(read);
+  }
+  CloseHandle(handle);
+  return bytes;
 }
 
-bool IsUnicodeFile(const std::wstring& file) { return FileStart(file, 2) == kUtf16Bom; }
+bool WriteNewFile(const std::wstring& file, const void* bytes, DWORD count) {
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool whole = WriteFile(handle, bytes, count, &written, nullptr) && written == count &&
+                     FlushFileBuffers(handle);
+  CloseHandle(handle);
+  if (!whole) DeleteFileW(file.c_str());
+  return whole;
+}
+
+bool IsUnicodeFile(const std::wstring& file) { return FileBytes(file, 2) == kUtf16Bom; }
 
 // Turns an 8-bit profile file into UTF-16LE with a byte-order mark, every
 // line kept; the profile functions keep that encoding from then on. A file
@@ -32,22 +51,14 @@ bool IsUnicodeFile(const std::wstring& file) { return FileStart(file, 2) == kUtf
 void MakeUnicode(const std::wstring& file) {
   // Lines the system may still hold for the file go into it first.
   WritePrivateProfileStringW(nullptr, nullptr, nullptr, file.c_str());
-  std::ifstream in(std::filesystem::path(file), std::ios::binary);
-  const std::string ansi((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  in.close();
+  // A settings file is small; one far past any real one is left alone.
+  constexpr DWORD kLargestFile = 16 * 1024 * 1024;
+  const std::string ansi = FileBytes(file, kLargestFile);
+  if (ansi.size() == kLargestFile) return;
   const std::wstring wide = L"\uFEFF" + Utf8ToWide(AnsiToUtf8(ansi));
 
   const std::wstring fresh = file + L".new";
-  {
-    std::ofstream out(std::filesystem::path(fresh), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(wide.data()),
-              static_cast<std::streamsize>(wide.size() * sizeof(wchar_t)));
-    if (!out.flush()) {
-      out.close();
-      DeleteFileW(fresh.c_str());
-      return;
-    }
-  }
+  if (!WriteNewFile(fresh, wide.data(), static_cast<DWORD>(wide.size() * sizeof(wchar_t)))) return;
   if (!MoveFileExW(fresh.c_str(), file.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(fresh.c_str());

@@ -34,13 +34,17 @@ NOTIFYICONDATAA ShellRecord(const IconRecord& record) {
 }  // namespace
 
 bool Win32Tray::Add(const IconRecord& record) {
+  const auto notify = notifyIcon_.Get();
+  if (!notify) return false;
   NOTIFYICONDATAA data = ShellRecord(record);
-  return Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+  return notify(NIM_ADD, &data) != FALSE;
 }
 
 void Win32Tray::Delete(const IconRecord& record) {
+  const auto notify = notifyIcon_.Get();
+  if (!notify) return;
   NOTIFYICONDATAA data = ShellRecord(record);
-  Shell_NotifyIconA(NIM_DELETE, &data);
+  notify(NIM_DELETE, &data);
 }
 
 }  // namespace jukett::win32

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "platform/win32/system_function.h"
 #include "ports/tray.h"
 
 namespace jukett::win32 {
@@ -10,6 +15,11 @@ class Win32Tray : public Tray {
  public:
   bool Add(const IconRecord& record) override;
   void Delete(const IconRecord& record) override;
+
+ private:
+  // The shell's large library is loaded when the icon is first needed, at
+  // the first minimise, not while the window starts.
+  SystemFunction<decltype(&Shell_NotifyIconA)> notifyIcon_{L"shell32.dll", "Shell_NotifyIconA"};
 };
 
 }  // namespace jukett::win32
