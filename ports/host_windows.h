@@ -52,7 +52,6 @@ class HostWindows {
   virtual int TextLength(Window window) = 0;
   virtual std::string Text(Window window, int capacity) = 0;
   virtual void SetText(Window window, std::string_view text) = 0;
-  virtual void DeliverChar(Window window, char character) = 0;
 
   // What the user has typed into the window, with every character, whatever
   // the code page; nothing when the window's program did not answer in time.

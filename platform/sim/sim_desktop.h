@@ -66,7 +66,6 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   int TextLength(Window window) override;
   std::string Text(Window window, int capacity) override;
   void SetText(Window window, std::string_view text) override;
-  void DeliverChar(Window window, char character) override;
   std::optional<std::string> UserText(Window window) override;
   void EditInOrder(const std::vector<WindowEdit>& edits) override;
   Menu MenuBar(Window window) override;
@@ -98,6 +97,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
 
   Window FindAmong(Window parent, Window after, std::string_view windowClass) const;
   const MenuItem* FindItemById(Menu menu, MenuItemId id) const;
+  void DeliverChar(Window window, char character);
   WindowState* Find(Window window);
   const WindowState* Find(Window window) const;
 

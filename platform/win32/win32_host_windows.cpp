@@ -116,10 +116,6 @@ void Win32HostWindows::SetText(Window window, std::string_view text) {
   sender_.Send(AnsiMessage(AsHwnd(window), WM_SETTEXT, 0, 0, Utf8ToAnsi(text)));
 }
 
-void Win32HostWindows::DeliverChar(Window window, char character) {
-  SendBounded(window, WM_CHAR, static_cast<unsigned char>(character), 0);
-}
-
 // A Unicode window's text is read whole through the wide messages: the ANSI
 // ones would turn every character outside the code page into '?'.
 std::optional<std::string> Win32HostWindows::UserText(Window window) {

@@ -21,7 +21,6 @@ class Win32HostWindows : public HostWindows {
   int TextLength(Window window) override;
   std::string Text(Window window, int capacity) override;
   void SetText(Window window, std::string_view text) override;
-  void DeliverChar(Window window, char character) override;
   std::optional<std::string> UserText(Window window) override;
   void EditInOrder(const std::vector<WindowEdit>& edits) override;
   Menu MenuBar(Window window) override;
