@@ -23,8 +23,10 @@ Delivery SendNow(Delivery delivery, DWORD timeoutMs) {
   if (delivery.buffer) lParam = reinterpret_cast<LPARAM>(delivery.buffer->data());
   if (delivery.wideBuffer) lParam = reinterpret_cast<LPARAM>(delivery.wideBuffer->data());
   DWORD_PTR result = 0;
-  // Windows would give up at once on a window it knows to be hung, before
-  // the message is delivered; a unit must not lose its later steps that way.
+  // Wine 8 waits for the answer whatever the timeout, hence the helper
+  // thread. Windows would give up at once on a window it knows to be hung,
+  // before the message is delivered; a unit must not lose its later steps
+  // that way, so it is not asked to.
   const auto send = delivery.wide ? SendMessageTimeoutW : SendMessageTimeoutA;
   if (send(delivery.window, delivery.message, delivery.wParam, lParam, SMTO_NORMAL, timeoutMs,
            &result)) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <optional>
 
@@ -207,7 +208,7 @@ class AskingClient {
   AskingClient& operator=(const AskingClient&) = delete;
 
   HWND Window() const { return window_; }
-  bool Answered() const { return answered_ != 0; }
+  bool Answered() const { return answered_; }
 
  private:
   static DWORD WINAPI Run(void* parameter) {
@@ -232,7 +233,7 @@ class AskingClient {
     if (message == WM_SETTEXT && self) {
       PostMessageW(self->player_, WM_APP + 1, 0, 0);
       SendMessageW(self->player_, WM_APP, 0, 0);
-      InterlockedExchange(&self->answered_, 1);
+      self->answered_ = true;
     }
     return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -242,7 +243,7 @@ class AskingClient {
   HANDLE thread_ = nullptr;
   DWORD threadId_ = 0;
   HWND window_ = nullptr;
-  LONG answered_ = 0;
+  std::atomic<bool> answered_{false};
 };
 
 // What reached the player's window: messages sent to it, and messages posted.
