@@ -56,13 +56,18 @@ Window FindChatInput(HostWindows& windows, Window room) {
   return windows.FindChild(room, kNoWindow, host_classes::kChatInput);
 }
 
-void ClearChatInput(const HostPorts& host) {
+Window InputToClear(const HostPorts& host) {
   const bool typesIntoSecondInput = HostVersion(host.windows) == "5";
   const Window room = FindChatRoom(host);
-  Window input = FindChatInput(host.windows, room);
+  const Window input = FindChatInput(host.windows, room);
   if (typesIntoSecondInput && input != kNoWindow) {
-    input = host.windows.FindChild(room, input, host_classes::kChatInput);
+    return host.windows.FindChild(room, input, host_classes::kChatInput);
   }
+  return input;
+}
+
+void ClearChatInput(const HostPorts& host) {
+  const Window input = InputToClear(host);
   if (input != kNoWindow) host.windows.SetText(input, "");
 }
 

@@ -1,9 +1,10 @@
 #include "chathost/chat_sender.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "chathost/chat_room.h"
-#include "chathost/window_text.h"
 #include "util/text.h"
 
 namespace jukett {
@@ -13,24 +14,46 @@ namespace {
 constexpr std::string_view kInputMarker = "Chat Input";
 constexpr char kCarriageReturn = '\r';
 
+std::string WithoutMarker(const std::string& typed) {
+  const bool markerShown = typed.find(kInputMarker) != std::string::npos;
+  return markerShown ? RemoveFirstIgnoringCase(typed, kInputMarker) : typed;
+}
+
 }  // namespace
 
 void SendChat(const HostPorts& host, std::string_view text) {
+  using Kind = WindowEdit::Kind;
   HostWindows& windows = host.windows;
   const Window input = FindChatInput(windows, FindChatRoom(host));
   if (input == kNoWindow) return;
 
-  const std::string saved = ReadWindowText(windows, input);
-  ClearChatInput(host);
-  windows.SetText(input, text);
-  windows.DeliverChar(input, kCarriageReturn);
+  // Nothing is touched until what the user has typed is known: a client too
+  // busy to tell would otherwise have it erased for good.
+  const std::optional<std::string> typed = windows.UserText(input);
+  if (!typed) return;
+  const Window cleared = InputToClear(host);
+  const bool clearsOtherInput = cleared != kNoWindow && cleared != input;
+  const std::optional<std::string> typedInCleared =
+      clearsOtherInput ? windows.UserText(cleared) : std::optional<std::string>("");
+  if (!typedInCleared) return;
 
+  std::vector<WindowEdit> edits;
+  const auto clear = [&] {
+    if (cleared != kNoWindow) edits.push_back({Kind::SetText, cleared, ""});
+  };
+  clear();
+  edits.push_back({Kind::SetText, input, std::string(text)});
+  edits.push_back({Kind::Char, input, std::string(1, kCarriageReturn)});
   // Whatever the user had started typing goes back once the line is out,
   // without the host's idle marker.
-  if (saved.empty()) return;
-  const bool markerShown = saved.find(kInputMarker) != std::string::npos;
-  ClearChatInput(host);
-  windows.SetText(input, markerShown ? RemoveFirstIgnoringCase(saved, kInputMarker) : saved);
+  if (!typed->empty()) {
+    clear();
+    edits.push_back({Kind::PutBackText, input, WithoutMarker(*typed)});
+  }
+  if (!typedInCleared->empty()) edits.push_back({Kind::PutBackText, cleared, *typedInCleared});
+  // As one unit, so that a client slow to answer one of them still gets the
+  // rest, and with them the user's text back.
+  windows.EditInOrder(edits);
 }
 
 }  // namespace jukett

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jukett {
 
@@ -14,6 +16,18 @@ using MenuItemId = std::uint32_t;
 
 inline constexpr Window kNoWindow = 0;
 inline constexpr Menu kNoMenu = 0;
+
+// One change made to another program's window.
+struct WindowEdit {
+  enum class Kind {
+    SetText,      // text in the platform's ANSI code page, as the program speaks it
+    PutBackText,  // text the window held before, with every character it had
+    Char,         // the one character of `text`, as if typed
+  };
+  Kind kind;
+  Window window;
+  std::string text;
+};
 
 // Another program's windows and menus, seen from outside. Every call is a
 // fresh look: nothing is remembered between calls. Texts are UTF-8 here;
@@ -38,7 +52,15 @@ class HostWindows {
   virtual int TextLength(Window window) = 0;
   virtual std::string Text(Window window, int capacity) = 0;
   virtual void SetText(Window window, std::string_view text) = 0;
-  virtual void DeliverChar(Window window, char character) = 0;
+
+  // What the user has typed into the window, with every character, whatever
+  // the code page; nothing when the window's program did not answer in time.
+  virtual std::optional<std::string> UserText(Window window) = 0;
+  // Makes the edits in order, as one unit: once begun, a program that is slow
+  // to answer still gets all of them, in order, even after the call has
+  // stopped waiting for it. A program that is still busy with an earlier
+  // unit gets none of them.
+  virtual void EditInOrder(const std::vector<WindowEdit>& edits) = 0;
 
   virtual Menu MenuBar(Window window) = 0;
   // -1 for a menu that is not there.

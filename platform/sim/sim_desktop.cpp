@@ -142,6 +142,25 @@ void SimDesktop::DeliverChar(Window window, char character) {
   }
 }
 
+std::optional<std::string> SimDesktop::UserText(Window window) {
+  const int length = TextLength(window);
+  if (std::find(unanswering_.begin(), unanswering_.end(), window) != unanswering_.end()) {
+    return std::nullopt;
+  }
+  if (length <= 0) return std::string();
+  return Text(window, length + 1);
+}
+
+void SimDesktop::EditInOrder(const std::vector<WindowEdit>& edits) {
+  for (const WindowEdit& edit : edits) {
+    if (edit.kind == WindowEdit::Kind::Char) {
+      if (!edit.text.empty()) DeliverChar(edit.window, edit.text[0]);
+    } else {
+      SetText(edit.window, edit.text);
+    }
+  }
+}
+
 Menu SimDesktop::MenuBar(Window window) {
   messages_.push_back({MessageKind::ReadMenuBar, window, {}});
   const auto* state = Find(window);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   void OnChar(Window window, CharHandler handler);
   // A change the window's own program makes: not a message from the player.
   void StageText(Window window, std::string text);
+  // The window's program is too busy to answer reads of its text in time.
+  void StopAnswering(Window window) { unanswering_.push_back(window); }
   Menu AddMenu();
   void AppendItem(Menu menu, MenuItemId id, std::string text);
   void AppendDropDown(Menu menu, Menu dropDown, std::string text);
@@ -63,7 +66,8 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   int TextLength(Window window) override;
   std::string Text(Window window, int capacity) override;
   void SetText(Window window, std::string_view text) override;
-  void DeliverChar(Window window, char character) override;
+  std::optional<std::string> UserText(Window window) override;
+  void EditInOrder(const std::vector<WindowEdit>& edits) override;
   Menu MenuBar(Window window) override;
   int MenuItemCount(Menu menu) override;
   Menu SubMenu(Menu menu, int position) override;
@@ -93,6 +97,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
 
   Window FindAmong(Window parent, Window after, std::string_view windowClass) const;
   const MenuItem* FindItemById(Menu menu, MenuItemId id) const;
+  void DeliverChar(Window window, char character);
   WindowState* Find(Window window);
   const WindowState* Find(Window window) const;
 
@@ -102,6 +107,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   // By the moment they become pending; equal moments keep their posting order.
   std::multimap<double, std::function<void()>> events_;
   std::vector<Message> messages_;
+  std::vector<Window> unanswering_;
   // Windows and menus get numbers from separate ranges, so a handle of the
   // wrong kind never names anything.
   Window nextWindow_ = 0x10010;

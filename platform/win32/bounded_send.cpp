@@ -5,8 +5,8 @@
 namespace jukett::win32 {
 
 struct BoundedSender::Pending {
-  Delivery delivery;
-  HANDLE answered = nullptr;  // set once the helper has the answer
+  std::vector<Delivery> deliveries;
+  HANDLE answered = nullptr;  // set once the helper has all the answers
   LONG holders = 2;           // the sender and the helper
 };
 
@@ -14,21 +14,29 @@ namespace {
 
 using Pending = BoundedSender::Pending;
 
-// How long a helper thread keeps a message for a hung program before it drops
-// it; meanwhile that program gets no further messages.
+// How long a helper thread waits for each answer of a hung program before it
+// goes on; meanwhile that program gets no further messages.
 constexpr DWORD kGiveUpMs = 60000;
 
 Delivery SendNow(Delivery delivery, DWORD timeoutMs) {
-  const LPARAM lParam =
-      delivery.buffer ? reinterpret_cast<LPARAM>(delivery.buffer->data()) : delivery.lParam;
+  LPARAM lParam = delivery.lParam;
+  if (delivery.buffer) lParam = reinterpret_cast<LPARAM>(delivery.buffer->data());
+  if (delivery.wideBuffer) lParam = reinterpret_cast<LPARAM>(delivery.wideBuffer->data());
   DWORD_PTR result = 0;
-  // Windows gives up at once on a window it knows to be hung; Wine 8 waits for
-  // the answer whatever the timeout, hence the helper thread.
-  if (SendMessageTimeoutA(delivery.window, delivery.message, delivery.wParam, lParam,
-                          SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &result)) {
+  // Wine 8 waits for the answer whatever the timeout, hence the helper
+  // thread. Windows would give up at once on a window it knows to be hung,
+  // before the message is delivered; a unit must not lose its later steps
+  // that way, so it is not asked to.
+  const auto send = delivery.wide ? SendMessageTimeoutW : SendMessageTimeoutA;
+  if (send(delivery.window, delivery.message, delivery.wParam, lParam, SMTO_NORMAL, timeoutMs,
+           &result)) {
     delivery.result = static_cast<LRESULT>(result);
   }
   return delivery;
+}
+
+void SendAllNow(std::vector<Delivery>& deliveries) {
+  for (Delivery& delivery : deliveries) delivery = SendNow(std::move(delivery), kGiveUpMs);
 }
 
 void LetGo(Pending* pending) {
@@ -39,7 +47,7 @@ void LetGo(Pending* pending) {
 
 DWORD WINAPI Deliver(void* parameter) {
   auto* pending = static_cast<Pending*>(parameter);
-  pending->delivery = SendNow(std::move(pending->delivery), kGiveUpMs);
+  SendAllNow(pending->deliveries);
   SetEvent(pending->answered);
   LetGo(pending);
   return 0;
@@ -47,6 +55,25 @@ DWORD WINAPI Deliver(void* parameter) {
 
 bool IsAnswered(const Pending* pending) {
   return WaitForSingleObject(pending->answered, 0) == WAIT_OBJECT_0;
+}
+
+// Waits up to `timeoutMs` for `answered`. Messages other programs send to
+// this thread's windows meanwhile are answered (a program waiting for the
+// player's answer may be the very one the player waits for); posted input
+// stays queued for the message loop.
+bool WaitAnswering(HANDLE answered, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  while (true) {
+    const ULONGLONG now = GetTickCount64();
+    const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+    const DWORD woken =
+        MsgWaitForMultipleObjectsEx(1, &answered, left, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
+    if (woken == WAIT_OBJECT_0) return true;
+    if (woken != WAIT_OBJECT_0 + 1) return false;
+    // Peeking answers the messages sent to this thread; it takes nothing.
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
 }
 
 }  // namespace
@@ -64,15 +91,19 @@ bool BoundedSender::StillStuck(DWORD thread) {
   return false;
 }
 
-std::optional<Delivery> BoundedSender::Send(Delivery delivery) {
-  const DWORD thread = GetWindowThreadProcessId(delivery.window, nullptr);
+std::optional<std::vector<Delivery>> BoundedSender::SendUnit(std::vector<Delivery> deliveries) {
+  if (deliveries.empty()) return deliveries;
+  const DWORD thread = GetWindowThreadProcessId(deliveries.front().window, nullptr);
   if (thread == 0) return std::nullopt;
   // The own thread's windows answer directly; a helper thread would wait for
   // this one, which is busy waiting for the helper.
-  if (thread == GetCurrentThreadId()) return SendNow(std::move(delivery), kGiveUpMs);
+  if (thread == GetCurrentThreadId()) {
+    SendAllNow(deliveries);
+    return deliveries;
+  }
   if (StillStuck(thread)) return std::nullopt;
 
-  auto* pending = new Pending{std::move(delivery), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  auto* pending = new Pending{std::move(deliveries), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   if (!pending->answered) {
     delete pending;
     return std::nullopt;
@@ -84,13 +115,28 @@ std::optional<Delivery> BoundedSender::Send(Delivery delivery) {
     return std::nullopt;
   }
   CloseHandle(helper);
-  if (WaitForSingleObject(pending->answered, timeoutMs_) != WAIT_OBJECT_0) {
+  if (!WaitAnswering(pending->answered, timeoutMs_)) {
+    // A message answered during the wait may have sent to the same program
+    // and left a unit of its own behind; the later one stands for both.
+    if (const auto it = unanswered_.find(thread); it != unanswered_.end()) LetGo(it->second);
     unanswered_[thread] = pending;
     return std::nullopt;
   }
-  std::optional<Delivery> answer = std::move(pending->delivery);
+  std::optional<std::vector<Delivery>> answers = std::move(pending->deliveries);
   LetGo(pending);
-  return answer;
+  return answers;
+}
+
+std::optional<Delivery> BoundedSender::Send(Delivery delivery) {
+  std::vector<Delivery> unit;
+  unit.push_back(std::move(delivery));
+  auto answers = SendUnit(std::move(unit));
+  if (!answers) return std::nullopt;
+  return std::move(answers->front());
+}
+
+bool BoundedSender::SendInOrder(std::vector<Delivery> deliveries) {
+  return SendUnit(std::move(deliveries)).has_value();
 }
 
 }  // namespace jukett::win32

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace jukett::win32 {
 
@@ -16,16 +17,22 @@ struct Delivery {
   WPARAM wParam = 0;
   LPARAM lParam = 0;
   // When set, lParam is ignored and the message carries a pointer to this:
-  // the text to set, or the room for the text to get.
+  // the text to set, or the room for the text to get; in the ANSI code page,
+  // or in UTF-16 for a wide message.
   std::optional<std::string> buffer;
+  std::optional<std::wstring> wideBuffer;
+  // Sent as a wide (Unicode) message rather than an ANSI one.
+  bool wide = false;
   LRESULT result = 0;
 };
 
-// Sends messages to other programs' windows and waits for each answer only a
-// bounded time, so a hung program cannot hold the player. A message whose
-// answer does not come in time is left to a helper thread to finish; until it
-// has, that program's further messages are given up at once, so a hung
-// program costs the player one timeout, not one per message.
+// Sends messages to other programs' windows and waits for their answers only
+// a bounded time, so a hung program cannot hold the player. Messages go as a
+// unit, in order, on a helper thread; a unit whose answers do not all come in
+// time is left to its helper to finish, in order. Until it has, that
+// program's further messages are given up at once, so a hung program costs
+// the player one timeout, not one per message. While it waits, the player
+// still answers messages sent to its own windows.
 //
 // The helper is a plain Windows thread sharing one counted record with the
 // sender: the C++ runtime's threads and futures of this toolchain, started
@@ -40,16 +47,21 @@ class BoundedSender {
 
   // The answered delivery, or nothing when no answer came in time.
   std::optional<Delivery> Send(Delivery delivery);
+  // Sends all of `deliveries`, which go to windows of one thread, in order.
+  // True when all were answered in time; when not, the rest still follow.
+  bool SendInOrder(std::vector<Delivery> deliveries);
 
-  // One message on its way on a helper thread; freed by whichever of the
-  // two lets go of it last.
+  // Messages on their way on a helper thread; freed by whichever of the two
+  // lets go of them last.
   struct Pending;
 
  private:
+  // The unit with its answers, or nothing when they did not all come in time.
+  std::optional<std::vector<Delivery>> SendUnit(std::vector<Delivery> deliveries);
   bool StillStuck(DWORD thread);
 
   DWORD timeoutMs_;
-  // Per receiving thread, the message it has not answered yet.
+  // Per receiving thread, the unit it has not answered yet.
   std::map<DWORD, Pending*> unanswered_;
 };
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/ansi_text.h"
 
@@ -36,13 +38,34 @@ std::string ReadAnsi(int capacity, Fill fill) {
   return WrittenText(buffer, written);
 }
 
+// A message in the ANSI code page, carrying `buffer` when one is given.
+Delivery AnsiMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     std::optional<std::string> buffer = std::nullopt) {
+  Delivery delivery;
+  delivery.window = window;
+  delivery.message = message;
+  delivery.wParam = wParam;
+  delivery.lParam = lParam;
+  delivery.buffer = std::move(buffer);
+  return delivery;
+}
+
+// A Unicode message, carrying `buffer` when one is given.
+Delivery WideMessage(HWND window, UINT message, WPARAM wParam,
+                     std::optional<std::wstring> buffer = std::nullopt) {
+  Delivery delivery = AnsiMessage(window, message, wParam, 0);
+  delivery.wideBuffer = std::move(buffer);
+  delivery.wide = true;
+  return delivery;
+}
+
 }  // namespace
 
 Win32HostWindows::Win32HostWindows() : sender_(kReplyTimeoutMs) {}
 
 LRESULT Win32HostWindows::SendBounded(Window window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window == kNoWindow) return 0;
-  const auto answered = sender_.Send({AsHwnd(window), message, wParam, lParam, std::nullopt, 0});
+  const auto answered = sender_.Send(AnsiMessage(AsHwnd(window), message, wParam, lParam));
   return answered ? answered->result : 0;
 }
 
@@ -82,18 +105,72 @@ int Win32HostWindows::TextLength(Window window) {
 
 std::string Win32HostWindows::Text(Window window, int capacity) {
   if (window == kNoWindow || capacity <= 0) return {};
-  const auto answered = sender_.Send({AsHwnd(window), WM_GETTEXT, static_cast<WPARAM>(capacity), 0,
-                                      std::string(static_cast<std::size_t>(capacity), '\0'), 0});
+  const auto answered =
+      sender_.Send(AnsiMessage(AsHwnd(window), WM_GETTEXT, static_cast<WPARAM>(capacity), 0,
+                               std::string(static_cast<std::size_t>(capacity), '\0')));
   return answered ? WrittenText(*answered->buffer, answered->result) : std::string();
 }
 
 void Win32HostWindows::SetText(Window window, std::string_view text) {
   if (window == kNoWindow) return;
-  sender_.Send({AsHwnd(window), WM_SETTEXT, 0, 0, Utf8ToAnsi(text), 0});
+  sender_.Send(AnsiMessage(AsHwnd(window), WM_SETTEXT, 0, 0, Utf8ToAnsi(text)));
 }
 
-void Win32HostWindows::DeliverChar(Window window, char character) {
-  SendBounded(window, WM_CHAR, static_cast<unsigned char>(character), 0);
+// A Unicode window's text is read whole through the wide messages: the ANSI
+// ones would turn every character outside the code page into '?'.
+std::optional<std::string> Win32HostWindows::UserText(Window window) {
+  if (window == kNoWindow) return std::string();
+  const HWND hwnd = AsHwnd(window);
+  return IsWindowUnicode(hwnd) ? UserTextWide(hwnd) : UserTextAnsi(hwnd);
+}
+
+std::optional<std::string> Win32HostWindows::UserTextAnsi(HWND window) {
+  const auto length = sender_.Send(AnsiMessage(window, WM_GETTEXTLENGTH, 0, 0));
+  if (!length) return std::nullopt;
+  if (length->result <= 0) return std::string();
+  const auto capacity = static_cast<std::size_t>(length->result) + 1;
+  auto text =
+      sender_.Send(AnsiMessage(window, WM_GETTEXT, capacity, 0, std::string(capacity, '\0')));
+  if (!text) return std::nullopt;
+  return WrittenText(*text->buffer, text->result);
+}
+
+std::optional<std::string> Win32HostWindows::UserTextWide(HWND window) {
+  const auto length = sender_.Send(WideMessage(window, WM_GETTEXTLENGTH, 0));
+  if (!length) return std::nullopt;
+  if (length->result <= 0) return std::string();
+  const auto capacity = static_cast<std::size_t>(length->result) + 1;
+  auto text =
+      sender_.Send(WideMessage(window, WM_GETTEXT, capacity, std::wstring(capacity, L'\0')));
+  if (!text) return std::nullopt;
+  if (text->result <= 0) return std::string();
+  const auto written = std::min(static_cast<std::size_t>(text->result), capacity - 1);
+  return WideToUtf8(std::wstring_view(*text->wideBuffer).substr(0, written));
+}
+
+void Win32HostWindows::EditInOrder(const std::vector<WindowEdit>& edits) {
+  std::vector<Delivery> unit;
+  for (const WindowEdit& edit : edits) {
+    if (edit.window == kNoWindow) continue;
+    const HWND window = AsHwnd(edit.window);
+    switch (edit.kind) {
+      case WindowEdit::Kind::SetText:
+        unit.push_back(AnsiMessage(window, WM_SETTEXT, 0, 0, Utf8ToAnsi(edit.text)));
+        break;
+      case WindowEdit::Kind::PutBackText:
+        if (IsWindowUnicode(window)) {
+          unit.push_back(WideMessage(window, WM_SETTEXT, 0, Utf8ToWide(edit.text)));
+        } else {
+          unit.push_back(AnsiMessage(window, WM_SETTEXT, 0, 0, Utf8ToAnsi(edit.text)));
+        }
+        break;
+      case WindowEdit::Kind::Char:
+        if (edit.text.empty()) break;
+        unit.push_back(AnsiMessage(window, WM_CHAR, static_cast<unsigned char>(edit.text[0]), 0));
+        break;
+    }
+  }
+  sender_.SendInOrder(std::move(unit));
 }
 
 Menu Win32HostWindows::MenuBar(Window window) {

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "ports/host_windows.h"
 #include "platform/win32/bounded_send.h"
+#include "ports/host_windows.h"
 
 namespace jukett::win32 {
 
@@ -21,7 +21,8 @@ class Win32HostWindows : public HostWindows {
   int TextLength(Window window) override;
   std::string Text(Window window, int capacity) override;
   void SetText(Window window, std::string_view text) override;
-  void DeliverChar(Window window, char character) override;
+  std::optional<std::string> UserText(Window window) override;
+  void EditInOrder(const std::vector<WindowEdit>& edits) override;
   Menu MenuBar(Window window) override;
   int MenuItemCount(Menu menu) override;
   Menu SubMenu(Menu menu, int position) override;
@@ -30,6 +31,8 @@ class Win32HostWindows : public HostWindows {
 
  private:
   LRESULT SendBounded(Window window, UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<std::string> UserTextAnsi(HWND window);
+  std::optional<std::string> UserTextWide(HWND window);
 
   BoundedSender sender_;
 };

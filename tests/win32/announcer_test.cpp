@@ -18,9 +18,11 @@ class TimedHostWindows : public win32::Win32HostWindows {
  public:
   explicit TimedHostWindows(Clock& clock) : clock_(clock) {}
 
-  void DeliverChar(Window window, char character) override {
-    Win32HostWindows::DeliverChar(window, character);
-    sentAt.push_back(clock_.MonotonicSeconds());
+  void EditInOrder(const std::vector<WindowEdit>& edits) override {
+    Win32HostWindows::EditInOrder(edits);
+    for (const WindowEdit& edit : edits) {
+      if (edit.kind == WindowEdit::Kind::Char) sentAt.push_back(clock_.MonotonicSeconds());
+    }
   }
 
   std::vector<double> sentAt;

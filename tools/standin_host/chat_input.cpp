@@ -2,6 +2,7 @@
 
 #include <richedit.h>
 
+#include <cstring>
 #include <string>
 
 #include "chathost/host_classes.h"
@@ -18,6 +19,10 @@ WNDPROC richEditBaseProc = nullptr;    // for the chat input
 WNDPROC transcriptBaseProc = nullptr;  // for the transcript
 
 constexpr char kLogPathProperty[] = "jukett.standin.log_path";
+
+// What is left of the delays DelayChatInputs asked for: each is spent once.
+unsigned clearDelayMs = 0;
+unsigned lineDelayMs = 0;
 
 std::wstring* LogPathOf(HWND input) {
   return static_cast<std::wstring*>(GetPropA(input, kLogPathProperty));
@@ -72,8 +77,23 @@ void PostInput(HWND input) {
   if (const std::wstring* path = LogPathOf(input)) AppendLogLine(*path, line);
 }
 
+bool SetsEmptyText(HWND input, LPARAM lparam) {
+  if (lparam == 0) return true;
+  return IsWindowUnicode(input) ? *reinterpret_cast<const wchar_t*>(lparam) == L'\0'
+                                : *reinterpret_cast<const char*>(lparam) == '\0';
+}
+
+void StayBusy(unsigned& delayMs) {
+  const unsigned ms = delayMs;
+  delayMs = 0;
+  if (ms > 0) Sleep(ms);
+}
+
 LRESULT CALLBACK ChatInputProc(HWND input, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case WM_SETTEXT:
+      StayBusy(SetsEmptyText(input, lparam) ? clearDelayMs : lineDelayMs);
+      break;
     case WM_KEYDOWN:
       // Enter is acted on as the character TranslateMessage makes of it;
       // the key itself must not reach the rich edit, which could start a
@@ -92,19 +112,33 @@ LRESULT CALLBACK ChatInputProc(HWND input, UINT message, WPARAM wparam, LPARAM l
     default:
       break;
   }
-  return CallWindowProcA(richEditBaseProc, input, message, wparam, lparam);
+  // A Unicode input gets its messages in UTF-16 and passes them on so.
+  const auto forward = IsWindowUnicode(input) ? CallWindowProcW : CallWindowProcA;
+  return forward(richEditBaseProc, input, message, wparam, lparam);
 }
 
 }  // namespace
 
-bool RegisterRichEditClasses(HINSTANCE instance) {
+bool RegisterRichEditClasses(HINSTANCE instance, bool unicodeInput) {
   // Never freed: the registered classes point into the library.
   HMODULE richEdit = LoadLibraryA("riched20.dll");
   if (!richEdit) return false;
-  return RegisterSuperclass(instance, richEdit, RICHEDIT_CLASSA, classes::kTranscript,
-                            ForwardToBase<&transcriptBaseProc>, transcriptBaseProc) &&
-         RegisterSuperclass(instance, richEdit, RICHEDIT_CLASSA, classes::kChatInput, ChatInputProc,
+  if (!RegisterSuperclass(instance, richEdit, RICHEDIT_CLASSA, classes::kTranscript,
+                          ForwardToBase<&transcriptBaseProc>, transcriptBaseProc)) {
+    return false;
+  }
+  if (unicodeInput) {
+    const std::wstring name(classes::kChatInput, classes::kChatInput + strlen(classes::kChatInput));
+    return RegisterSuperclassW(instance, richEdit, RICHEDIT_CLASSW, name.c_str(), ChatInputProc,
+                               richEditBaseProc);
+  }
+  return RegisterSuperclass(instance, richEdit, RICHEDIT_CLASSA, classes::kChatInput, ChatInputProc,
                             richEditBaseProc);
+}
+
+void DelayChatInputs(unsigned clearMs, unsigned lineMs) {
+  clearDelayMs = clearMs;
+  lineDelayMs = lineMs;
 }
 
 bool AttachChatLog(HWND input, const std::wstring& path) {

@@ -11,8 +11,15 @@
 
 namespace jukett::standin {
 
-// Registers the transcript and chat input classes as rich-edit superclasses.
-bool RegisterRichEditClasses(HINSTANCE instance);
+// Registers the transcript and chat input classes as rich-edit superclasses;
+// the chat input a Unicode window when `unicodeInput` is set. The first
+// registration in a process decides.
+bool RegisterRichEditClasses(HINSTANCE instance, bool unicodeInput = false);
+
+// From now on, the chat inputs of this process stay busy for `clearMs` with
+// the next message that empties one, and for `lineMs` with the next that
+// sets a text, as a client does that is busy with something else.
+void DelayChatInputs(unsigned clearMs, unsigned lineMs);
 
 // Makes lines posted from `input` go to the file at `path` too. The input
 // owns its copy of the path and frees it when it is destroyed.

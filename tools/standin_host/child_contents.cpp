@@ -77,6 +77,8 @@ HWND MakeChatInput(ControlMaker& maker, const ChildSetup& setup, const char* tex
   if (input && !setup.logPath.empty() && !AttachChatLog(input, setup.logPath)) {
     return nullptr;
   }
+  // The ANSI text has lost what the code page lacks; a Unicode input holds it.
+  if (input && *text && IsWindowUnicode(input)) SetWindowTextW(input, setup.wideInputText.c_str());
   return input;
 }
 

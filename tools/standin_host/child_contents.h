@@ -12,10 +12,11 @@ namespace jukett::standin {
 
 struct ChildSetup {
   HINSTANCE instance = nullptr;
-  std::string screenName;  // ANSI; listed among the room's members
-  int inputs = 1;          // chat inputs of a complete room
-  std::string inputText;   // ANSI; preset in a complete room's first input
-  std::wstring logPath;    // where every chat input logs; empty: nowhere
+  std::string screenName;      // ANSI; listed among the room's members
+  int inputs = 1;              // chat inputs of a complete room
+  std::string inputText;       // ANSI; preset in a complete room's first input
+  std::wstring wideInputText;  // the same whole, for a Unicode input
+  std::wstring logPath;        // where every chat input logs; empty: nowhere
 };
 
 // Fills the MDI child `child` with the controls of `kind` and stacks them so

@@ -58,7 +58,8 @@ StandinHost::~StandinHost() {
 
 bool StandinHost::Create(HINSTANCE instance, int show) {
   if (frame_) return false;
-  if (!RegisterHostWindowClasses(instance) || !RegisterRichEditClasses(instance)) {
+  if (!RegisterHostWindowClasses(instance) ||
+      !RegisterRichEditClasses(instance, options_.unicodeInput)) {
     return false;
   }
   const MenuBar menu = BuildMenuBar(options_);
@@ -72,7 +73,9 @@ bool StandinHost::Create(HINSTANCE instance, int show) {
   }
   ShowWindow(frame_, show);
   UpdateWindow(frame_);
-  return OrderChildren();
+  if (!OrderChildren()) return false;
+  DelayChatInputs(options_.slowClearMs, options_.slowLineMs);
+  return true;
 }
 
 bool StandinHost::CreateFrame(HINSTANCE instance, HMENU menuBar) {
@@ -119,6 +122,7 @@ HWND StandinHost::CreateChild(HINSTANCE instance, ChildKind kind, int position, 
   setup.screenName = ToAnsi(options_.screenName);
   setup.inputs = options_.inputsPerRoom;
   setup.inputText = ToAnsi(options_.inputText);
+  setup.wideInputText = options_.inputText;
   setup.logPath = options_.logPath;
   return PopulateChild(child, kind, setup) ? child : nullptr;
 }

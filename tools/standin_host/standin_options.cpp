@@ -116,6 +116,13 @@ bool ApplyOption(const std::wstring& name, const std::wstring& value, StandinOpt
     const auto ms = ParseSeconds(value);
     if (!ms) return false;
     options.hangMs = *ms;
+  } else if (name == L"--input-kind") {
+    if (value != L"ansi" && value != L"unicode") return false;
+    options.unicodeInput = value == L"unicode";
+  } else if (name == L"--slow-clear" || name == L"--slow-line") {
+    const auto ms = ParseSeconds(value);
+    if (!ms) return false;
+    (name == L"--slow-clear" ? options.slowClearMs : options.slowLineMs) = *ms;
   } else if (name == L"--quit-after") {
     const auto ms = ParseSeconds(value);
     if (!ms) return false;

@@ -31,7 +31,12 @@ struct StandinOptions {
   std::optional<std::wstring> welcomeCaption;  // wins over screenName
   std::vector<ChildKind> children{ChildKind::Welcome, ChildKind::Room};
   int inputsPerRoom = 1;
-  std::wstring inputText;  // preset in each room's first chat input
+  std::wstring inputText;     // preset in each room's first chat input
+  bool unicodeInput = false;  // chat inputs are Unicode windows, not ANSI ones
+  // Once the host is up, how long its chat inputs stay busy with the first
+  // message that empties one, and with the first that sets a text.
+  unsigned slowClearMs = 0;
+  unsigned slowLineMs = 0;
   unsigned hangMs = 0;
   std::optional<unsigned> quitAfterMs;
 };

@@ -16,6 +16,10 @@ namespace jukett::standin {
 bool RegisterSuperclass(HINSTANCE instance, HINSTANCE baseInstance, const char* base,
                         const char* name, WNDPROC proc, WNDPROC& baseProc);
 
+// The same for a Unicode superclass: its windows are Unicode windows.
+bool RegisterSuperclassW(HINSTANCE instance, HINSTANCE baseInstance, const wchar_t* base,
+                         const wchar_t* name, WNDPROC proc, WNDPROC& baseProc);
+
 // A window procedure that only forwards to the base procedure kept in
 // *BaseProc; for superclasses that change nothing but the name.
 template <WNDPROC* BaseProc>
