@@ -4,6 +4,7 @@
 // side in JUKETT_SECOND_MONITOR; skipped otherwise.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -89,7 +90,6 @@ class TwoMonitorPlayer : public TwoMonitors {
     if (IsSkipped() || HasFatalFailure()) return;
     ASSERT_TRUE(form.Create());
     form.Show();
-    PumpUntil([] { return false; }, 200);
   }
 
   void TearDown() override { ReleaseButton(); }
@@ -123,11 +123,17 @@ class TwoMonitorPlayer : public TwoMonitors {
     return place;
   }
 
-  // A press on the title, 20 pixels in and 5 down, handled to its end: the
-  // slide runs inside the press's handler.
+  // A press in the middle of what the desktop shows of the title (from 16 to
+  // 193 pixels across), handled to its end: the slide runs inside the
+  // press's handler.
   void PressTitle() {
     const RECT place = Place();
-    ASSERT_TRUE(SetCursorPos(place.left + 20, place.top + 5));
+    const int desktopLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int desktopRight = desktopLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int shownLeft = std::max<int>(place.left + 16, desktopLeft);
+    const int shownRight = std::min<int>(place.left + 193, desktopRight);
+    ASSERT_LT(shownLeft + 4, shownRight) << "too little of the title on the desktop";
+    ASSERT_TRUE(SetCursorPos((shownLeft + shownRight) / 2, place.top + 5));
     const int before = downs;
     INPUT input{};
     input.type = INPUT_MOUSE;
