@@ -20,32 +20,34 @@ class Slide {
 
   // Back inside over the left or top edge.
   void InFromStart() {
-    if (!(Position() < 0)) return;
-    StepUntil(+kStep, -Position(), [this] { return Position() >= 0; });
-    SetPosition(0);
+    if (!(Position() < ScreenStart())) return;
+    StepUntil(+kStep, ScreenStart() - Position(),
+              [this] { return Position() >= ScreenStart(); });
+    SetPosition(ScreenStart());
   }
 
   // Back inside over the right or bottom edge.
   void InFromEnd() {
-    if (!(Position() + Extent() > ScreenExtent())) return;
-    StepUntil(-kStep, Position() - (ScreenExtent() - Extent()),
-              [this] { return Position() <= ScreenExtent() - Extent(); });
-    SetPosition(ScreenExtent() - Extent());
+    if (!(Position() + Extent() > ScreenEnd())) return;
+    StepUntil(-kStep, Position() - (ScreenEnd() - Extent()),
+              [this] { return Position() <= ScreenEnd() - Extent(); });
+    SetPosition(ScreenEnd() - Extent());
   }
 
   // Flush with the left or top edge when closer to it than the snap distance.
   void SnapToStart() {
-    if (!(Position() - kSnapDistance < 0)) return;
-    StepUntil(-kStep, Position(), [this] { return Position() <= 0; });
-    SetPosition(0);
+    if (!(Position() - kSnapDistance < ScreenStart())) return;
+    StepUntil(-kStep, Position() - ScreenStart(),
+              [this] { return Position() <= ScreenStart(); });
+    SetPosition(ScreenStart());
   }
 
   // Flush with the right or bottom edge when closer to it than the snap distance.
   void SnapToEnd() {
-    if (!(Position() + Extent() + kSnapDistance > ScreenExtent())) return;
-    StepUntil(+kStep, ScreenExtent() - Extent() - Position(),
-              [this] { return Position() + Extent() >= ScreenExtent(); });
-    SetPosition(ScreenExtent() - Extent());
+    if (!(Position() + Extent() + kSnapDistance > ScreenEnd())) return;
+    StepUntil(+kStep, ScreenEnd() - Extent() - Position(),
+              [this] { return Position() + Extent() >= ScreenEnd(); });
+    SetPosition(ScreenEnd() - Extent());
   }
 
  private:
@@ -75,7 +77,21 @@ class Slide {
 
   float Position() { return axis_ == Axis::Horizontal ? form_.Left() : form_.Top(); }
   float Extent() { return axis_ == Axis::Horizontal ? form_.Width() : form_.Height(); }
-  float ScreenExtent() { return axis_ == Axis::Horizontal ? screen_.Width() : screen_.Height(); }
+  // The edges of the monitor the window is on now: a handler may have moved
+  // it to another one meanwhile.
+  float ScreenStart() {
+    const ScreenRect monitor = Monitor();
+    return axis_ == Axis::Horizontal ? monitor.left : monitor.top;
+  }
+  float ScreenEnd() {
+    const ScreenRect monitor = Monitor();
+    return axis_ == Axis::Horizontal ? monitor.right : monitor.bottom;
+  }
+  ScreenRect Monitor() {
+    const float left = form_.Left();
+    const float top = form_.Top();
+    return screen_.MonitorOf({left, top, left + form_.Width(), top + form_.Height()});
+  }
   void SetPosition(float position) {
     axis_ == Axis::Horizontal ? form_.SetLeft(position) : form_.SetTop(position);
   }

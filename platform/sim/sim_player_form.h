@@ -7,7 +7,7 @@
 
 #include "ports/player_form.h"
 #include "platform/sim/sim_file_system.h"
-#include "platform/sim/sim_shell.h"
+#include "platform/sim/sim_screen.h"
 
 namespace jukett::sim {
 

@@ -4,26 +4,9 @@
 #include <vector>
 
 #include "ports/process.h"
-#include "ports/screen.h"
 #include "ports/tray.h"
 
 namespace jukett::sim {
-
-// A display of whole pixels at a chosen density.
-class SimScreen : public Screen {
- public:
-  SimScreen(int widthPixels, int heightPixels, float twipsPerPixel)
-      : widthPixels_(widthPixels), heightPixels_(heightPixels), twipsPerPixel_(twipsPerPixel) {}
-
-  float Width() override { return widthPixels_ * twipsPerPixel_; }
-  float Height() override { return heightPixels_ * twipsPerPixel_; }
-  float TwipsPerPixelX() override { return twipsPerPixel_; }
-
- private:
-  int widthPixels_;
-  int heightPixels_;
-  float twipsPerPixel_;
-};
 
 // The shell's notification area: icons by window and id, as the shell keeps
 // them; adding an id twice fails, as does deleting one that is not there.

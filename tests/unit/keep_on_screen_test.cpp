@@ -129,6 +129,90 @@ TEST(KeepOnScreenTest, NoPhaseTakesMoreStepsThanItsWayHasPixels) {
   EXPECT_EQ(slide.form.PositionWrites(), 40 + 1 + 2);
 }
 
+// Monitors beside the primary 1024 x 768 one: the slide keeps to the monitor
+// that holds most of the window, and to its edges.
+TEST(KeepOnScreenTest, AWindowOnAMonitorBesideThePrimaryStaysOnIt) {
+  for (int side : {+1, -1}) {
+    Slide slide(1024, 768, 15);
+    slide.screen.AddMonitor(side * 1024, 0, 1024, 768);
+    slide.form.PlaceAtPixels(side * 1024 + 400, 300);
+    slide.Run();
+    EXPECT_EQ(slide.form.PositionWrites(), 0) << side;
+    EXPECT_EQ(slide.form.LeftPixel(), side * 1024 + 400) << side;
+  }
+}
+
+TEST(KeepOnScreenTest, AWindowHalfOffAMonitorsFarEdgeSlidesBackOntoThatMonitor) {
+  Slide right(1024, 768, 15);
+  right.screen.AddMonitor(1024, 0, 1024, 768);
+  right.form.PlaceAtPixels(2048 - 100, 300);
+  right.Run();
+  EXPECT_EQ(right.form.LeftPixel(), 2048 - 209);
+  EXPECT_LE(right.form.PositionWrites(), 109 + 1 + 2) << "a step a pixel of the way";
+
+  Slide left(1024, 768, 15);
+  left.screen.AddMonitor(-1024, 0, 1024, 768);
+  left.form.PlaceAtPixels(-1024 - 100, 300);
+  left.Run();
+  EXPECT_EQ(left.form.LeftPixel(), -1024);
+  EXPECT_LE(left.form.PositionWrites(), 100 + 1 + 2);
+}
+
+TEST(KeepOnScreenTest, NearTheEdgesOfAMonitorLeftOfThePrimaryItSnapsToThem) {
+  Slide slide(1024, 768, 15);
+  slide.screen.AddMonitor(-1024, 0, 1024, 768);
+  slide.form.PlaceAtPixels(-1024 + 10, 768 - 145 - 10);
+  slide.Run();
+  EXPECT_EQ(slide.form.LeftPixel(), -1024);
+  EXPECT_EQ(slide.form.TopPixel(), 768 - 145);
+
+  slide.form.PlaceAtPixels(-209 - 10, 300);  // 10 pixels short of the primary
+  slide.Run();
+  EXPECT_EQ(slide.form.LeftPixel(), -209) << "flush with its own monitor's right edge";
+}
+
+TEST(KeepOnScreenTest, AWindowAcrossTwoMonitorsGoesOntoTheOneHoldingMostOfIt) {
+  Slide slide(1024, 768, 15);
+  slide.screen.AddMonitor(1024, 0, 1024, 768);
+  slide.form.PlaceAtPixels(1024 - 80, 300);  // 129 of its 209 pixels on the right one
+  slide.Run();
+  EXPECT_EQ(slide.form.LeftPixel(), 1024);
+
+  slide.form.PlaceAtPixels(1024 - 130, 300);  // 130 on the primary
+  slide.Run();
+  EXPECT_EQ(slide.form.LeftPixel(), 1024 - 209);
+}
+
+TEST(KeepOnScreenTest, MonitorsOfOtherSizesAndAWindowOnNoneOfThem) {
+  Slide slide(1024, 768, 15);
+  slide.screen.AddMonitor(1024, 0, 1280, 1024);
+  // Below the primary's bottom, but well inside the taller monitor.
+  slide.form.PlaceAtPixels(1500, 850);
+  slide.Run();
+  EXPECT_EQ(slide.form.PositionWrites(), 0);
+
+  // Off every monitor, nearest the taller one: back onto its corner.
+  slide.form.PlaceAtPixels(2304 + 300, 1024 + 50);
+  slide.Run();
+  EXPECT_EQ(slide.form.LeftPixel(), 2304 - 209);
+  EXPECT_EQ(slide.form.TopPixel(), 1024 - 145);
+
+  // Off every monitor, nearest the primary: below it, left of the taller one.
+  slide.form.PlaceAtPixels(500, 900);
+  slide.Run();
+  EXPECT_EQ(slide.form.LeftPixel(), 500);
+  EXPECT_EQ(slide.form.TopPixel(), 768 - 145);
+}
+
+TEST(KeepOnScreenTest, AMonitorAboveThePrimaryKeepsItsNegativeTop) {
+  Slide slide(1024, 768, 15);
+  slide.screen.AddMonitor(0, -768, 1024, 768);
+  slide.form.PlaceAtPixels(400, -768 - 60);
+  slide.Run();
+  EXPECT_EQ(slide.form.TopPixel(), -768);
+  EXPECT_EQ(slide.form.LeftPixel(), 400);
+}
+
 // Where the phases leave one axis: in, then flush with a near edge, each
 // final placement on the nearest pixel.
 float ExpectedEnd(float position, float extent, float screenExtent, float twipsPerPixel) {

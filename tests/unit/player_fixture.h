@@ -12,6 +12,7 @@
 #include "platform/sim/sim_media_control.h"
 #include "platform/sim/sim_player_form.h"
 #include "platform/sim/sim_profile_files.h"
+#include "platform/sim/sim_screen.h"
 #include "platform/sim/sim_shell.h"
 #include "player/frm_jukett.h"
 
