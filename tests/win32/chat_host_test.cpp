@@ -17,6 +17,7 @@
 #include "platform/win32/bounded_send.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_host_windows.h"
+#include "tests/win32/chat_host_fixture.h"
 #include "tests/win32/standin_process.h"
 #include "tools/standin_host/standin_host.h"
 #include "tools/standin_host/standin_options.h"
@@ -27,26 +28,6 @@ namespace {
 namespace classes = host_classes;
 using standin::ParseStandinOptions;
 using standin::StandinHost;
-
-// An announcement as the player puts it together, in UTF-8, and the bytes the
-// room must log for it: "»" as the single byte 0xBB.
-const std::string kAnnouncement =
-    "<font face=Arial color=#000000><b>\xC2\xBB</b> <b><font color=#BBBBBB>juKett ZRV</b>"
-    "<font color=#000000> by kelvor <b>\xC2\xBB</b> [<b><font color=#BBBBBB>on</b>"
-    "<font color=#000000>]";
-const std::string kLoggedAnnouncement =
-    "<font face=Arial color=#000000><b>\xBB</b> <b><font color=#BBBBBB>juKett ZRV</b>"
-    "<font color=#000000> by kelvor <b>\xBB</b> [<b><font color=#BBBBBB>on</b>"
-    "<font color=#000000>]\n";
-
-class ChatHost : public ::testing::Test {
- protected:
-  Window FirstInput() { return FindChatInput(windows, FindChatRoom(host)); }
-
-  win32::Win32HostWindows windows;
-  win32::Win32EventPump events;
-  HostPorts host{windows, events};
-};
 
 TEST_F(ChatHost, AnnouncementLandsInTheRoomByteExact) {
   StandinProcess standin({L"--children", L"welcome,room"});
@@ -146,151 +127,6 @@ TEST_F(ChatHost, HungClientCostsOneTimeoutThenNothing) {
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(HostScreenName(host), "None");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
-}
-
-// The input's text once it is `expected`, or as it is after 20 s: a client
-// busy with the player's messages answers them only as it gets to them.
-std::string InputTextOnce(HostWindows& windows, Window input, const std::string& expected) {
-  const ULONGLONG deadline = GetTickCount64() + 20000;
-  std::string text = windows.UserText(input).value_or("(no answer)");
-  while (text != expected && GetTickCount64() < deadline) {
-    Sleep(50);
-    text = windows.UserText(input).value_or("(no answer)");
-  }
-  return text;
-}
-
-TEST_F(ChatHost, ABusyClientStillPostsTheLineAndGetsTheUsersTextBack) {
-  // Busy beyond the player's wait with the message that empties the input,
-  // or with the one that sets the line.
-  for (const wchar_t* slow : {L"--slow-clear", L"--slow-line"}) {
-    StandinProcess standin({L"--input-text", L"half a sentence", slow, L"3"});
-    ASSERT_TRUE(standin.Ready());
-    const Window input = FirstInput();
-    SendChat(host, kAnnouncement);
-    EXPECT_EQ(standin.LogOfLines(1), kLoggedAnnouncement) << win32::WideToUtf8(slow);
-    EXPECT_EQ(InputTextOnce(windows, input, "half a sentence"), "half a sentence")
-        << win32::WideToUtf8(slow);
-    EXPECT_EQ(standin.Log(), kLoggedAnnouncement) << win32::WideToUtf8(slow);
-  }
-}
-
-TEST_F(ChatHost, UnicodeInputKeepsEveryCharacterTheUserTyped) {
-  const std::wstring typed = L"Gr\u00FC\u00DFe \u0141\u00F3d\u017A \u2713 \u65E5\u672C";
-  StandinProcess standin({L"--input-kind", L"unicode", L"--input-text", typed});
-  ASSERT_TRUE(standin.Ready());
-  ASSERT_TRUE(IsWindowUnicode(reinterpret_cast<HWND>(FirstInput())));
-
-  SendChat(host, kAnnouncement);
-
-  // The line still travels in the code page: "»" as the one byte 0xBB.
-  EXPECT_EQ(standin.LogOfLines(1), kLoggedAnnouncement);
-  EXPECT_EQ(windows.UserText(FirstInput()), win32::WideToUtf8(typed));
-}
-
-// A window on a thread of its own which, asked to set its text, first posts
-// the player's window a message and then sends it one and waits for the
-// answer, as a client or the shell may.
-class AskingClient {
- public:
-  explicit AskingClient(HWND player) : player_(player) {
-    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = CreateThread(nullptr, 0, &AskingClient::Run, this, 0, &threadId_);
-    WaitForSingleObject(ready_, 10000);
-  }
-  ~AskingClient() {
-    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, 10000);
-    CloseHandle(thread_);
-    CloseHandle(ready_);
-  }
-  AskingClient(const AskingClient&) = delete;
-  AskingClient& operator=(const AskingClient&) = delete;
-
-  HWND Window() const { return window_; }
-  bool Answered() const { return answered_; }
-
- private:
-  static DWORD WINAPI Run(void* parameter) {
-    auto* self = static_cast<AskingClient*>(parameter);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &AskingClient::Proc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"jukett.test.asking";
-    RegisterClassW(&windowClass);
-    self->window_ = CreateWindowW(L"jukett.test.asking", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  windowClass.hInstance, nullptr);
-    SetWindowLongPtrW(self->window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    SetEvent(self->ready_);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-    DestroyWindow(self->window_);
-    return 0;
-  }
-
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<AskingClient*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_SETTEXT && self) {
-      PostMessageW(self->player_, WM_APP + 1, 0, 0);
-      SendMessageW(self->player_, WM_APP, 0, 0);
-      self->answered_ = true;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-
-  HWND player_;
-  HANDLE ready_ = nullptr;
-  HANDLE thread_ = nullptr;
-  DWORD threadId_ = 0;
-  HWND window_ = nullptr;
-  std::atomic<bool> answered_{false};
-};
-
-// What reached the player's window: messages sent to it, and messages posted.
-LONG sentToPlayer = 0;
-LONG postedToPlayer = 0;
-
-LRESULT CALLBACK PlayerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_APP) ++sentToPlayer;
-  if (message == WM_APP + 1) ++postedToPlayer;
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-TEST_F(ChatHost, WhileWaitingForTheClientThePlayerAnswersWhatIsSentToItButKeepsWhatIsPosted) {
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = &PlayerProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"jukett.test.player";
-  RegisterClassW(&windowClass);
-  HWND player = CreateWindowW(L"jukett.test.player", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              windowClass.hInstance, nullptr);
-  ASSERT_NE(player, nullptr);
-  sentToPlayer = postedToPlayer = 0;
-  {
-    AskingClient client(player);
-    ASSERT_NE(client.Window(), nullptr);
-
-    win32::BoundedSender sender(2000);
-    win32::Delivery delivery;
-    delivery.window = client.Window();
-    delivery.message = WM_SETTEXT;
-    delivery.buffer = "line";
-    const auto answer = sender.Send(delivery);
-
-    // The client had its answer, and the player the client's, in time.
-    EXPECT_TRUE(answer.has_value());
-    EXPECT_TRUE(client.Answered());
-    EXPECT_EQ(sentToPlayer, 1);
-    EXPECT_EQ(postedToPlayer, 0);
-    events.ProcessPendingEvents();
-    EXPECT_EQ(postedToPlayer, 1);
-    // Let a client that is still asking have its answer before it ends.
-    while (!client.Answered()) {
-      events.WaitForEvents(0.05);
-      events.ProcessPendingEvents();
-    }
-  }
-  DestroyWindow(player);
 }
 
 // This Wine cannot read another process's menus, so the menus are read from
