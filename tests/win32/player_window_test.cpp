@@ -190,6 +190,28 @@ TEST_F(PlayerWindow, ShowsHidesMinimisesAndRestores) {
   EXPECT_EQ(form.Height(), 2175);
 }
 
+TEST_F(PlayerWindow, MovingItWhileInTheTrayLeavesItHidden) {
+  ShowAndSettle();
+  form.SetState(WindowState::Minimized);
+  form.Hide();
+  PumpMessages(100);
+  const float left = form.Left(), top = form.Top();
+  form.SetLeft(left + 150);
+  form.SetTop(top + 150);
+  PumpMessages(100);
+  EXPECT_FALSE(IsWindowVisible(Window()));
+  EXPECT_EQ(form.State(), WindowState::Minimized);
+  EXPECT_EQ(form.Left(), left + 150);
+
+  form.SetState(WindowState::Normal);
+  form.Show();
+  PumpMessages(100);
+  RECT rect{};
+  GetWindowRect(Window(), &rect);
+  EXPECT_EQ(rect.left * form.TwipsPerPixel(), left + 150) << "restored where it was moved to";
+  EXPECT_EQ(rect.top * form.TwipsPerPixel(), top + 150);
+}
+
 TEST_F(PlayerWindow, OpensWithFocusInTheFileListAndTabsIntoTheHiddenDirectoryList) {
   ShowAndSettle();
   HWND file = form.ListWindow(Control::File1);
