@@ -7,9 +7,9 @@
 namespace jukett::win32 {
 
 // The message the shell reports the icon's events with (WM_APP + 1), in
-// place of the record's pointer move: a window could not tell a real pointer
-// move from one of those, nor would it see it at the point the shell names
-// once it is wider than that. Its wParam and lParam are the shell's.
+// place of the record's pointer move: a report that came as a pointer move
+// could not be told from a real one, and a window wider than the x it names
+// would find one of its labels there. Its wParam and lParam are the shell's.
 inline constexpr std::uint32_t kTrayIconMessage = 0x8000 + 1;
 
 // The shell's notification area, through Shell_NotifyIconA with the icon
