@@ -25,7 +25,7 @@ void frmJUKETT::MouseMove(Control control, const Pointer& pointer) {
   }
   ResetOnHover(ports_.form, control);
   if (control == Control::Form) {
-    DecodeTrayEvent(ports_.form, ports_.screen, ports_.tray, iconRecord_, pointer.x);
+    DecodeTrayEvent(ports_.form, ports_.screen, ports_.tray, iconRecord_, pointer);
   }
 }
 

@@ -49,8 +49,9 @@ void RestoreFromTray(PlayerForm& form, Tray& tray, const IconRecord& record) {
 }
 
 void DecodeTrayEvent(PlayerForm& form, Screen& screen, Tray& tray, const IconRecord& record,
-                     float x) {
-  const int code = TrayEventCode(x, form.ScaleMode(), screen.TwipsPerPixelX());
+                     const Pointer& pointer) {
+  if (!pointer.trayIcon) return;
+  const int code = TrayEventCode(pointer.x, form.ScaleMode(), screen.TwipsPerPixelX());
   if (RestoresWindow(code)) RestoreFromTray(form, tray, record);
 }
 

@@ -24,8 +24,9 @@ bool RestoresWindow(int trayEventCode);
 // Out of the tray: shown, in front, and no icon left behind.
 void RestoreFromTray(PlayerForm& form, Tray& tray, const IconRecord& record);
 
-// A pointer move of the window seen as a possible tray event.
+// A pointer move of the window: a tray event when the tray icon reported it;
+// a real pointer, wherever it is, never brings the window back.
 void DecodeTrayEvent(PlayerForm& form, Screen& screen, Tray& tray, const IconRecord& record,
-                     float x);
+                     const Pointer& pointer);
 
 }  // namespace jukett

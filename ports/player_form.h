@@ -89,12 +89,14 @@ class PlayerForm {
 
 // A pointer event: the buttons held (1 left, 2 right, 4 middle), the shift
 // keys (1 shift, 2 ctrl, 4 alt) and the position inside the control, in the
-// window's scale units.
+// window's scale units. The tray icon's reports come to the window itself as
+// pointer events too, marked as such: a real pointer is never one of them.
 struct Pointer {
   int buttons = 0;
   int shift = 0;
   float x = 0;
   float y = 0;
+  bool trayIcon = false;
 };
 
 // What the window tells its handlers.

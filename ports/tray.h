@@ -20,8 +20,8 @@ struct IconRecord {
 static_assert(sizeof(IconRecord) == (sizeof(void*) == 8 ? 104 : 88));
 
 // The notification area of the shell. The icon's pointer events come back to
-// the record's window as its callback message, which the window delivers as
-// a pointer move whose X, in pixels, is the event's message number.
+// the record's window, which delivers them as pointer moves of its own marked
+// as the icon's, whose X, in pixels, is the event's message number.
 class Tray {
  public:
   virtual ~Tray() = default;

@@ -56,6 +56,8 @@ void FormGeometry::SetTop(float top) {
 
 // A minimised window moves where it will be restored to: that is where its
 // position is read from, so a slide running meanwhile still comes to an end.
+// The placement read back says "show minimised", which would show a window
+// hidden in the tray: a move leaves it shown or hidden as it was, and inactive.
 void FormGeometry::MoveTo(int x, int y) {
   if (!window_) return;
   if (!IsIconic(window_)) {
@@ -67,6 +69,7 @@ void FormGeometry::MoveTo(int x, int y) {
   GetWindowPlacement(window_, &placement);
   OffsetRect(&placement.rcNormalPosition, x - placement.rcNormalPosition.left,
              y - placement.rcNormalPosition.top);
+  placement.showCmd = IsWindowVisible(window_) ? SW_SHOWMINNOACTIVE : SW_HIDE;
   SetWindowPlacement(window_, &placement);
 }
 

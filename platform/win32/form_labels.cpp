@@ -17,19 +17,16 @@ void Fill(HDC dc, const RECT& rect, COLORREF color) {
   DeleteObject(brush);
 }
 
-// Where a single glyph of the selected font stands inside the label: one
-// character cell at the top, placed as the caption's alignment places text.
-RECT GlyphCell(HDC dc, const RECT& place, wchar_t character, Alignment align) {
+// Where a media symbol stands inside the label: a square as high as the
+// selected font's characters, at the top, placed as the caption's alignment
+// places text. Only the size asked for counts, not the face the system chose,
+// so the symbols come out alike whichever face stands in.
+RECT GlyphCell(HDC dc, const RECT& place, Alignment align) {
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  SIZE size{};
-  const wchar_t text[] = {character, 0};
-  GetTextExtentPoint32W(dc, text, 1, &size);
-  const int height = metrics.tmHeight;
-  // A missing glyph may measure as a thin box; the symbol wants a square cell.
-  const int width = std::max<int>(size.cx, height * 3 / 4);
-  const int left = align == Alignment::Center ? (place.left + place.right - width) / 2 : place.left;
-  return RECT{left, place.top, left + width, place.top + height};
+  const int side = metrics.tmHeight - metrics.tmInternalLeading;
+  const int left = align == Alignment::Center ? (place.left + place.right - side) / 2 : place.left;
+  return RECT{left, place.top, left + side, place.top + side};
 }
 
 }  // namespace
@@ -62,8 +59,8 @@ void PaintLabel(HDC dc, const ControlLayout& layout, const RECT& place, const st
   const COLORREF color = ResolveColor(foreColor);
   SetTextColor(dc, color);
   const bool lone = caption.size() == 1;
-  if (IsGlyphLabel(layout) && lone && !FontHasGlyph(dc, caption[0]) &&
-      DrawMediaSymbol(dc, caption[0], GlyphCell(dc, inside, caption[0], layout.align), color)) {
+  if (IsGlyphLabel(layout) && lone && !FontHasMediaSymbols(dc, Utf8ToWide(layout.font.face)) &&
+      DrawMediaSymbol(dc, caption[0], GlyphCell(dc, inside, layout.align), color)) {
     RestoreDC(dc, saved);
     return;
   }

@@ -40,10 +40,14 @@ Pointer FormPointer::At(Control control, WPARAM wParam, LPARAM lParam) const {
 }
 
 void FormPointer::Move(WPARAM wParam, LPARAM lParam) {
-  // The tray icon's messages arrive here too, as a move whose x is the mouse
-  // message number: they go to the form, x in twips like any other move.
   const Control target = Target(lParam);
   events_.MouseMove(target, At(target, wParam, lParam));
+}
+
+void FormPointer::TrayIconReport(WPARAM wParam, LPARAM lParam) {
+  Pointer pointer = At(Control::Form, wParam, lParam);
+  pointer.trayIcon = true;
+  events_.MouseMove(Control::Form, pointer);
 }
 
 void FormPointer::Press(HWND window, int button, WPARAM wParam, LPARAM lParam) {

@@ -23,6 +23,9 @@ class FormPointer {
   FormPointer(FormEvents& events, const FormLabels& labels) : events_(events), labels_(labels) {}
 
   void Move(WPARAM wParam, LPARAM lParam);
+  // A report of the tray icon: a pointer move of the window itself whose x,
+  // in pixels, is the shell's lParam, wherever the window's labels lie.
+  void TrayIconReport(WPARAM wParam, LPARAM lParam);
   void Press(HWND window, int button, WPARAM wParam, LPARAM lParam);
   void Release(int button, WPARAM wParam, LPARAM lParam);
   // The window lost the capture: the next press starts afresh.

@@ -1,6 +1,8 @@
 #include "platform/win32/media_glyphs.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace jukett::win32 {
@@ -33,18 +35,26 @@ std::vector<Shape> ShapesOf(wchar_t character) {
 
 }  // namespace
 
-bool FontHasGlyph(HDC dc, wchar_t character) {
-  WORD index = 0xFFFF;
-  const wchar_t text[] = {character, 0};
-  if (GetGlyphIndicesW(dc, text, 1, &index, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) return false;
-  return index != 0xFFFF;
+bool FontHasMediaSymbols(HDC dc, std::wstring_view face) {
+  wchar_t selected[LF_FACESIZE] = {};
+  if (GetTextFaceW(dc, LF_FACESIZE, selected) == 0) return false;
+  const std::wstring wanted(face);
+  if (lstrcmpiW(selected, wanted.c_str()) != 0) return false;
+
+  WORD indices[kMediaSymbols.size()];
+  if (GetGlyphIndicesW(dc, kMediaSymbols.data(), static_cast<int>(kMediaSymbols.size()), indices,
+                       GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
+    return false;
+  }
+  return std::none_of(std::begin(indices), std::end(indices),
+                      [](WORD index) { return index == 0xFFFF; });
 }
 
 bool DrawMediaSymbol(HDC dc, wchar_t character, const RECT& cell, COLORREF color) {
   const std::vector<Shape> shapes = ShapesOf(character);
   if (shapes.empty()) return false;
-  // About three quarters of the character height, centred on the glyph's
-  // box, as large as the font's own media symbols.
+  // About three quarters of the cell's height, centred in it, as large as the
+  // font's own media symbols.
   const int side = static_cast<int>(std::max<LONG>(4, (cell.bottom - cell.top) * 3 / 4));
   const int left = (cell.left + cell.right - side) / 2;
   const int top = (cell.top + cell.bottom - side) / 2;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win32/win32_player_form.h"
+#include "platform/win32/win32_tray.h"
 
 namespace jukett::win32 {
 namespace {
@@ -60,6 +61,9 @@ LRESULT Win32PlayerForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEMOVE:
       pointer_.Move(wParam, lParam);
+      return 0;
+    case kTrayIconMessage:
+      pointer_.TrayIconReport(wParam, lParam);
       return 0;
     case WM_LBUTTONDOWN:
       pointer_.Press(window_, kLeftButton, wParam, lParam);

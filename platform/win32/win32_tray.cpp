@@ -14,6 +14,7 @@ namespace {
 // shell's first form exactly, on either architecture (its tip is 64 bytes;
 // later forms widen it to 128 and add members after it).
 static_assert(sizeof(IconRecord) == NOTIFYICONDATAA_V1_SIZE);
+static_assert(kTrayIconMessage == WM_APP + 1);
 static_assert(offsetof(IconRecord, cbSize) == offsetof(NOTIFYICONDATAA, cbSize));
 static_assert(offsetof(IconRecord, hWnd) == offsetof(NOTIFYICONDATAA, hWnd));
 static_assert(offsetof(IconRecord, uID) == offsetof(NOTIFYICONDATAA, uID));
@@ -28,6 +29,7 @@ static_assert(offsetof(IconRecord, szTip) == offsetof(NOTIFYICONDATAA, szTip));
 NOTIFYICONDATAA ShellRecord(const IconRecord& record) {
   NOTIFYICONDATAA data{};
   std::memcpy(&data, &record, sizeof record);
+  data.uCallbackMessage = kTrayIconMessage;
   return data;
 }
 

@@ -4,10 +4,18 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
+
 #include "platform/win32/system_function.h"
 #include "ports/tray.h"
 
 namespace jukett::win32 {
+
+// The message the shell reports the icon's events with (WM_APP + 1), in
+// place of the record's pointer move: a report that came as a pointer move
+// could not be told from a real one, and a window wider than the x it names
+// would find one of its labels there. Its wParam and lParam are the shell's.
+inline constexpr std::uint32_t kTrayIconMessage = 0x8000 + 1;
 
 // The shell's notification area, through Shell_NotifyIconA with the icon
 // record in its first form.

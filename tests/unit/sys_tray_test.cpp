@@ -44,7 +44,9 @@ class TrayIcon : public PlayerTest {
     Start();
     frm.Click(Control::Label2);
   }
-  void IconEvent(int code) { frm.MouseMove(Control::Form, {.buttons = 1, .x = code * 15.0f}); }
+  void IconEvent(int code) {
+    frm.MouseMove(Control::Form, {.buttons = 1, .x = code * 15.0f, .trayIcon = true});
+  }
 };
 
 TEST_F(TrayIcon, APressAloneDoesNothingTheReleaseRestores) {
@@ -75,12 +77,18 @@ TEST_F(TrayIcon, IconEventsRefreshTheCountOfTheHiddenWindow) {
   EXPECT_EQ(form.Caption(Control::Label10), "0 mp3's in this dir");
 }
 
-TEST_F(PlayerTest, APointerMoveOfTheShownWindowAt514PixelsRunsTheRestoreSteps) {
+// A window wider than 514 pixels (from about 236 DPI on) has real pointer
+// moves at the icon's codes.
+TEST_F(PlayerTest, RealPointerMovesAtTheIconsCodesRestoreNothing) {
   Start();
-  frm.MouseMove(Control::Form, {.x = 514 * 15.0f});
-  EXPECT_EQ(form.ForegroundCount(), 1);
-  EXPECT_TRUE(form.Visible());
-  EXPECT_EQ(tray.Calls(), std::vector<SimTray::Call>{SimTray::Call::Delete});
+  for (int code : {514, 515, 517}) frm.MouseMove(Control::Form, {.x = code * 15.0f});
+  EXPECT_EQ(form.ForegroundCount(), 0);
+  EXPECT_TRUE(tray.Calls().empty());
+
+  frm.Click(Control::Label2);
+  frm.MouseMove(Control::Form, {.buttons = 1, .x = 514 * 15.0f});
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(tray.Icons().size(), 1u);
 }
 
 }  // namespace

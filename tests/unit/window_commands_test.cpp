@@ -110,7 +110,7 @@ TEST_F(WindowCommands, TheIconComesBackWhenTheShellRestarts) {
   frm.TaskbarCreated();
   EXPECT_EQ(tray.Icons().size(), 1u);
   // A shown window has no icon to put back.
-  frm.MouseMove(Control::Form, {.x = 514 * 15.0f});
+  frm.MouseMove(Control::Form, {.x = 514 * 15.0f, .trayIcon = true});
   tray.ForgetIcons();
   frm.TaskbarCreated();
   EXPECT_TRUE(tray.Icons().empty());

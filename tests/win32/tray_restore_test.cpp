@@ -13,6 +13,11 @@ class TrayRestore : public ::testing::Test {
   void SetUp() override {
     if (!UnderWine()) GTEST_SKIP() << "clicks Wine's own tray window";
     SetProcessDPIAware();
+    // Run at other DPIs too, which must then really be in force.
+    wchar_t dpi[16] = {};
+    if (GetEnvironmentVariableW(L"JUKETT_EXPECT_DPI", dpi, 16) != 0) {
+      ASSERT_EQ(form.TwipsPerPixel(), 1440.0f / static_cast<float>(_wtoi(dpi)));
+    }
     ASSERT_TRUE(form.Create());
     handlers.Load();  // fills the icon record for this window
     form.Show();

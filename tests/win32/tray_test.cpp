@@ -16,7 +16,10 @@
 namespace jukett::testing {
 namespace {
 
-constexpr UINT kCallbackMessage = WM_MOUSEMOVE;
+// The record asks for pointer moves, as the player's does; the shell is told
+// the window's own tray message instead.
+constexpr UINT kRecordMessage = WM_MOUSEMOVE;
+constexpr UINT kCallbackMessage = win32::kTrayIconMessage;
 
 // The tip field as the player fills it: the shown text, its end, and blanks
 // to the end of the field.
@@ -99,7 +102,7 @@ IconRecord PlayerRecord(HWND window, HICON icon) {
   record.hWnd = reinterpret_cast<Window>(window);
   record.uID = 1;
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  record.uCallbackMessage = kCallbackMessage;
+  record.uCallbackMessage = kRecordMessage;
   record.hIcon = reinterpret_cast<std::uintptr_t>(icon);
   std::memset(record.szTip, ' ', sizeof record.szTip);
   std::memcpy(record.szTip, kTip, sizeof kTip);  // with its terminating zero
