@@ -107,29 +107,29 @@ TEST_F(SettingsFile, LongFoldersComeBackWholeBothWays) {
 }
 
 TEST_F(SettingsFile, AValueTheCodePageCannotHoldTurnsTheFileUnicodeKeepingTheRest) {
-  std::ofstream(std::filesystem::path(folder_ + L"\\jukettzrv.ini"), std::ios::binary)
+  std::ofstream(std::filesystem::path(folder + L"\\jukettzrv.ini"), std::ios::binary)
       << "[other]\r\nkey=caf\xE9\r\n";
   const std::string beetle = "C:\\\xD0\x96\xD1\x83\xD0\xBA";  // "Жук"
-  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, beetle, file_);
+  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, beetle, file);
   const std::wstring expected =
       L"\uFEFF[other]\r\nkey=caf\u00E9\r\n[juKett ZRV]\r\npath=C:\\"
       L"\u0416\u0443\u043a\r\n";
   EXPECT_EQ(Bytes(), std::string(reinterpret_cast<const char*>(expected.data()),
                                  expected.size() * sizeof(wchar_t)));
   EXPECT_EQ(ProbeRead(), beetle);
-  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, "D:\\Plain", file_);
+  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "D:\\Plain", file);
   EXPECT_TRUE(Bytes().starts_with("\xFF\xFE")) << "the file stays Unicode";
   EXPECT_EQ(ProbeRead(), "D:\\Plain");
-  EXPECT_EQ(ReadSetting(profiles_, "other", "key", file_), "caf\xC3\xA9");
+  EXPECT_EQ(ReadSetting(profiles, "other", "key", file), "caf\xC3\xA9");
 }
 
 TEST_F(SettingsFile, AFolderTheCodePageCannotNameIsStoredByItsShortForm) {
   // The test's own folder already has a name the code page lacks.
-  const std::wstring beetle = folder_ + L"\\\u0416\u0443\u043a music";
+  const std::wstring beetle = folder + L"\\\u0416\u0443\u043a music";
   ASSERT_TRUE(CreateDirectoryW(beetle.c_str(), nullptr));
   win32::Win32MediaControl media;
-  const std::string stored = FolderAsStored(profiles_, media, win32::WideToUtf8(beetle), file_);
-  WriteSetting(profiles_, kSettingsSection, kSettingsPathKey, stored, file_);
+  const std::string stored = FolderAsStored(profiles, media, win32::WideToUtf8(beetle), file);
+  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, stored, file);
   const std::string readBack = ProbeRead();
   std::wstring named(32768, L'\0');
   named.resize(GetLongPathNameW(win32::Utf8ToWide(readBack).c_str(), named.data(),
