@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/win32/ansi_text.h"
+#include "platform/win32/long_path.h"
 #include "player/folder_paths.h"
 
 namespace jukett::win32 {
@@ -22,7 +23,7 @@ void ForEachEntry(const std::wstring& folder,
   if (folder.empty()) return;
   std::wstring pattern = folder;
   if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
-  pattern += L'*';
+  pattern = WithLongPrefix(pattern + L'*');
   WIN32_FIND_DATAW entry;
   HANDLE search =
       FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
@@ -96,17 +97,15 @@ std::vector<std::wstring> SubfoldersOf(const std::wstring& folder) {
   return ListFolder(folder).subfolders;
 }
 
+// A folder may come as its 8.3 short form (the settings file keeps one whose
+// name the code page lacks so); the lists show it by its long name.
 std::wstring ExistingFolder(const std::wstring& path) {
-  if (path.empty()) return {};
-  const DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (length == 0) return {};
-  std::wstring full(length, L'\0');
-  const DWORD written = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
-  if (written == 0 || written >= length) return {};
-  full.resize(written);
-  const DWORD attributes = GetFileAttributesW(full.c_str());
+  const std::wstring full = FullPath(path);
+  if (full.empty()) return {};
+  const DWORD attributes = GetFileAttributesW(WithLongPrefix(full).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
-  return Utf8ToWide(TidyFolderPath(WideToUtf8(full)));
+  const std::wstring named = LongPathName(full);
+  return Utf8ToWide(TidyFolderPath(WideToUtf8(named.empty() ? full : named)));
 }
 
 }  // namespace jukett::win32

@@ -3,6 +3,8 @@
 // the one way the gap shows, and reports it the day Wine closes the gap.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "chathost/host_identity.h"
 #include "platform/win32/win32_host_windows.h"
 #include "standin_process.h"
@@ -20,6 +22,25 @@ TEST(KnownWineGap, VersionFromAnotherProcessesMenus) {
   win32::Win32HostWindows windows;
 
   EXPECT_EQ(HostVersion(windows), "7");
+}
+
+// Windows expands the short names of a path behind the long-path prefix;
+// Wine 8 hands such a path back as it came, so the player asks plainly first
+// (LongPaths.LongNamesComeBackFromAShortFormPastMaxPath).
+TEST(KnownWineGap, LongNamesBehindTheLongPathPrefix) {
+  const std::wstring folder = NewScratchFolder() + L"a folder with a long name";
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  wchar_t shortForm[MAX_PATH] = {};
+  wchar_t longForm[MAX_PATH] = {};
+  ASSERT_GT(GetShortPathNameW(folder.c_str(), shortForm, MAX_PATH), 0u);
+  ASSERT_GT(GetLongPathNameW(folder.c_str(), longForm, MAX_PATH), 0u);
+  const std::wstring prefixed = L"\\\\?\\" + std::wstring(shortForm);
+  ASSERT_NE(std::wstring(shortForm), std::wstring(longForm));
+
+  wchar_t named[MAX_PATH + 8] = {};
+  GetLongPathNameW(prefixed.c_str(), named, MAX_PATH + 8);
+  EXPECT_TRUE(std::wstring(named) == L"\\\\?\\" + std::wstring(longForm))
+      << "handed back as it came: " << (std::wstring(named) == prefixed ? "yes" : "no");
 }
 
 }  // namespace

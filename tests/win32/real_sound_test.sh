@@ -3,7 +3,8 @@
 # Windows media control adapter into a private PulseAudio null sink, and the
 # sink's monitor is recorded and measured after each command.
 #   real_sound_test.sh CASE WINE_RUN PLAY_PROBE_EXE
-# CASE: transport | replace | names | unplayable | mute-commands | mute-sound (a known Wine gap)
+# CASE: transport | replace | names | long-folders | unplayable | mute-commands |
+#       mute-sound (a known Wine gap)
 # Tracks are sine tones at half scale (RMS about 0.35); a quiet null sink
 # records exact zeros. Two tones far apart (300 Hz, 3000 Hz) tell by band
 # which track is sounding. Exit 77: skipped, with the reason printed.
@@ -120,6 +121,22 @@ case "$case_name" in
     reply_wanted="not opened" send play "$(windows_path "$music/no such track.mp3")"
     listen missing
     expect "silence after a missing file" "$total" "<" "$silence_max"
+    ;;
+  long-folders)
+    # Folders past MAX_PATH: by long names whose short form is short, and by
+    # eight-letter names that are their own short names, so that the path
+    # the device opens is past MAX_PATH too.
+    long_names="$music$(printf '/a folder with a long name %s' 1 2 3 4 5 6 7 8 9 10)"
+    own_short="$music$(printf '/abcdefg%s' $(seq 10 45))"
+    mkdir -p "$long_names" "$own_short"
+    cp "$low" "$long_names/low tone one.mp3"
+    cp "$high" "$own_short/HIGH.MP3"
+    send play "$(windows_path "$long_names/low tone one.mp3")"
+    listen long-names
+    expect "a track past MAX_PATH by its long names plays" "$lowband" ">" "$signal_min"
+    send play "$(windows_path "$own_short/HIGH.MP3")"
+    listen own-short-names
+    expect "a track whose short form is past MAX_PATH plays" "$highband" ">" "$signal_min"
     ;;
   mute-commands)
     # Wine's device takes the mute command without muting, so the check is
