@@ -29,8 +29,9 @@ case "$name" in
 esac
 "$objdump" -f "$program" | grep -q "file format $format" || fail "jukettzrv.exe is not $format"
 if "$objdump" -h "$program" | grep -qE ' \.debug_| \.stab'; then fail "jukettzrv.exe keeps its symbols"; fi
-# The sound and shell libraries are loaded when first needed, not at start.
-allowed="GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll"
+# Only libraries every Windows has; the sound and shell ones are loaded when
+# first needed, not at start (the lists need the common controls at once).
+allowed="COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll"
 for dll in $("$objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p'); do
   grep -qw -- "$dll" <<<"$allowed" || fail "jukettzrv.exe needs $dll"
 done
