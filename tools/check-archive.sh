@@ -33,7 +33,7 @@ if "$objdump" -h "$program" | grep -qE ' \.debug_| \.stab'; then fail "jukettzrv
 # first needed, not at start (the lists need the common controls at once).
 allowed="COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll"
 for dll in $("$objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p'); do
-  grep -qw -- "$dll" <<<"$allowed" || fail "jukettzrv.exe needs $dll"
+  grep -qiw -- "$dll" <<<"$allowed" || fail "jukettzrv.exe needs $dll"
 done
 
 text="$unpacked/$name/README.txt"
