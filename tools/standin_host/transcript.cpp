@@ -20,10 +20,14 @@ void Select(HWND transcript, CHARRANGE range) {
   SendMessageA(transcript, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
-CHARRANGE End(HWND transcript) {
-  // -1 to -1 puts the caret after the last character.
-  Select(transcript, {-1, -1});
-  return Selection(transcript);
+// Puts the caret after the last character and says where that is.
+LONG End(HWND transcript) {
+  // Characters as positions count them: a line break is one.
+  GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const auto end = static_cast<LONG>(
+      SendMessageA(transcript, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
+  Select(transcript, {end, end});
+  return end;
 }
 
 // The format of a run: the transcript's own face and colour where the line
@@ -50,7 +54,7 @@ CHARFORMATA FormatOf(const CHARFORMATA& base, const HtmlRun& run) {
 
 // Inserts `text` at the end and gives it `format`.
 void AppendRun(HWND transcript, const std::string& text, CHARFORMATA format) {
-  const LONG start = End(transcript).cpMin;
+  const LONG start = End(transcript);
   SendMessageA(transcript, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
   Select(transcript, {start, Selection(transcript).cpMax});
   SendMessageA(transcript, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
@@ -63,9 +67,10 @@ void AppendTranscriptLine(HWND transcript, const std::string& line) {
   base.cbSize = sizeof(base);
   SendMessageA(transcript, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&base));
   const HtmlRun plain{};
-  if (End(transcript).cpMin > 0) AppendRun(transcript, "\r\n", FormatOf(base, plain));
-  for (const HtmlRun& run : ParseHtmlLine(line))
+  if (End(transcript) > 0) AppendRun(transcript, "\r\n", FormatOf(base, plain));
+  for (const HtmlRun& run : ParseHtmlLine(line)) {
     AppendRun(transcript, run.text, FormatOf(base, run));
+  }
   End(transcript);
   SendMessageA(transcript, EM_SCROLLCARET, 0, 0);
 }
