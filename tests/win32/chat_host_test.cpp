@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <richedit.h>
 
 #include <atomic>
 #include <chrono>
@@ -29,6 +30,9 @@ namespace classes = host_classes;
 using standin::ParseStandinOptions;
 using standin::StandinHost;
 
+// The announcement as a member of the room reads it.
+const std::string kShownAnnouncement = "\xC2\xBB juKett ZRV by kelvor \xC2\xBB [on]";
+
 TEST_F(ChatHost, AnnouncementLandsInTheRoomByteExact) {
   StandinProcess standin({L"--children", L"welcome,room"});
   ASSERT_TRUE(standin.Ready());
@@ -40,7 +44,7 @@ TEST_F(ChatHost, AnnouncementLandsInTheRoomByteExact) {
   EXPECT_EQ(standin.LogOfLines(1), kLoggedAnnouncement);
   EXPECT_EQ(ReadWindowText(windows, FirstInput()), "");
   const Window transcript = windows.FindChild(room, kNoWindow, classes::kTranscript);
-  EXPECT_NE(ReadWindowText(windows, transcript).find(kAnnouncement), std::string::npos);
+  EXPECT_EQ(ReadWindowText(windows, transcript), kShownAnnouncement);
 }
 
 TEST_F(ChatHost, ReachesARoomBehindOtherWindows) {
@@ -179,6 +183,51 @@ TEST_F(ChatHostInProcess, VersionFiveTypesIntoTheFirstInputAndKeepsTheSecond) {
   EXPECT_EQ(ReadWindowText(windows, second), "draft");
   const Window transcript = windows.FindChild(room, kNoWindow, classes::kTranscript);
   EXPECT_NE(ReadWindowText(windows, transcript).find("five"), std::string::npos);
+}
+
+// The transcript's character format at `position`.
+CHARFORMATA FormatAt(HWND transcript, LONG position) {
+  CHARRANGE one{position, position + 1};
+  SendMessageA(transcript, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&one));
+  CHARFORMATA format{};
+  format.cbSize = sizeof(format);
+  SendMessageA(transcript, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  return format;
+}
+
+std::string Face(const CHARFORMATA& format) { return format.szFaceName; }
+bool Bold(const CHARFORMATA& format) { return (format.dwEffects & CFE_BOLD) != 0; }
+bool AutoColour(const CHARFORMATA& format) { return (format.dwEffects & CFE_AUTOCOLOR) != 0; }
+
+TEST_F(ChatHostInProcess, TheTranscriptShowsTheLinesFontsColoursAndBoldNotTheirTags) {
+  ASSERT_TRUE(Start({L"--children", L"welcome,room"}));
+  SendChat(host, kAnnouncement);
+  SendChat(host, "plain <i>words</i> <font color=#12>x");
+  const Window shown = windows.FindChild(FindChatRoom(host), kNoWindow, classes::kTranscript);
+  const auto transcript = reinterpret_cast<HWND>(shown);
+
+  EXPECT_EQ(ReadWindowText(windows, shown),
+            kShownAnnouncement + "\r\nplain words <font color=#12>x");
+
+  const LONG kChevron = 0, kProduct = 2, kWord = 13, kValue = 26, kSecondLine = 30;
+  for (LONG at : {kChevron, kProduct, kWord, kValue}) {
+    EXPECT_EQ(Face(FormatAt(transcript, at)), "Arial") << at;
+  }
+  EXPECT_TRUE(Bold(FormatAt(transcript, kChevron)));
+  EXPECT_EQ(FormatAt(transcript, kChevron).crTextColor, RGB(0, 0, 0));
+  EXPECT_TRUE(Bold(FormatAt(transcript, kProduct)));
+  EXPECT_EQ(FormatAt(transcript, kProduct).crTextColor, RGB(0xBB, 0xBB, 0xBB));
+  EXPECT_FALSE(Bold(FormatAt(transcript, kWord)));
+  EXPECT_FALSE(AutoColour(FormatAt(transcript, kWord)));
+  EXPECT_EQ(FormatAt(transcript, kWord).crTextColor, RGB(0, 0, 0));
+  EXPECT_TRUE(Bold(FormatAt(transcript, kValue)));
+  EXPECT_EQ(FormatAt(transcript, kValue).crTextColor, RGB(0xBB, 0xBB, 0xBB));
+
+  // A line without fonts starts afresh: nothing of the line before reaches it.
+  const CHARFORMATA plain = FormatAt(transcript, kSecondLine);
+  EXPECT_NE(Face(plain), "Arial");
+  EXPECT_FALSE(Bold(plain));
+  EXPECT_TRUE(AutoColour(plain));
 }
 
 }  // namespace

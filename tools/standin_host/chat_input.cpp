@@ -7,6 +7,7 @@
 
 #include "chathost/host_classes.h"
 #include "tools/standin_host/superclass.h"
+#include "tools/standin_host/transcript.h"
 
 namespace jukett::standin {
 
@@ -38,17 +39,6 @@ std::string InputText(HWND input) {
   const int copied = GetWindowTextA(input, text.data(), static_cast<int>(text.size()));
   text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
   return text;
-}
-
-void AppendTranscriptLine(HWND transcript, const std::string& line) {
-  GETTEXTLENGTHEX lengthQuery{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  const LRESULT end =
-      SendMessageA(transcript, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery), 0);
-  CHARRANGE atEnd{static_cast<LONG>(end), static_cast<LONG>(end)};
-  SendMessageA(transcript, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&atEnd));
-  const std::string text = end > 0 ? "\r\n" + line : line;
-  SendMessageA(transcript, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-  SendMessageA(transcript, EM_SCROLLCARET, 0, 0);
 }
 
 // One write per line, so a reader in another process never sees half a line;
