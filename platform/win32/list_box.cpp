@@ -42,6 +42,10 @@ bool ListBox::Create(HWND parent, int id, DWORD extraStyle, FontSet& fonts, floa
 
 void ListBox::Fill(const std::vector<std::wstring>& rows, int selected) {
   if (!window_) return;
+  // Nothing the subclass takes comes while the rows go in, and under Wine
+  // every message through it costs tens of microseconds: a folder of
+  // thousands would fill fifty times slower with it in place.
+  RemoveWindowSubclass(window_, &SubclassProc, kSubclassId);
   SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
   SendMessageW(window_, LB_RESETCONTENT, 0, 0);
   std::size_t characters = 0;
@@ -52,6 +56,7 @@ void ListBox::Fill(const std::vector<std::wstring>& rows, int selected) {
   }
   if (selected >= 0) SendMessageW(window_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
   SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+  SetWindowSubclass(window_, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   InvalidateRect(window_, nullptr, TRUE);
 }
 
