@@ -9,6 +9,11 @@
 namespace jukett {
 namespace {
 
+// Long enough for a client that is a moment late with the last line and the
+// user's text, short enough that off still ends the program within a few
+// seconds when the client never answers.
+constexpr double kEditsBeforeEnding = 2.5;
+
 void MakeTopmost(PlayerForm& form) { form.MakeTopmost(); }
 
 // Centred across, and with its middle at 42.5 % of the screen's height.
@@ -51,6 +56,7 @@ IconRecord StartUp(const PlayerPorts& ports) {
 void ShutDown(const PlayerPorts& ports, bool dirChanged) {
   StoreMusicFolder(ports, dirChanged);
   StopPlayback(ports.media);
+  ports.host.windows.FinishEdits(kEditsBeforeEnding);
   ports.process.End();
 }
 

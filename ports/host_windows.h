@@ -61,6 +61,10 @@ class HostWindows {
   // stopped waiting for it. A program that is still busy with an earlier
   // unit gets none of them.
   virtual void EditInOrder(const std::vector<WindowEdit>& edits) = 0;
+  // Waits, at most `maxSeconds`, until every unit already begun has reached
+  // its program, answering messages sent to the player meanwhile. A unit
+  // still on its way when the program ends is cut off where it stands.
+  virtual void FinishEdits(double maxSeconds) = 0;
 
   virtual Menu MenuBar(Window window) = 0;
   // -1 for a menu that is not there.

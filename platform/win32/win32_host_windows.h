@@ -23,6 +23,7 @@ class Win32HostWindows : public HostWindows {
   void SetText(Window window, std::string_view text) override;
   std::optional<std::string> UserText(Window window) override;
   void EditInOrder(const std::vector<WindowEdit>& edits) override;
+  void FinishEdits(double) override {}
   Menu MenuBar(Window window) override;
   int MenuItemCount(Menu menu) override;
   Menu SubMenu(Menu menu, int position) override;
