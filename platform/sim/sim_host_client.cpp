@@ -11,6 +11,7 @@ namespace classes = host_classes;
 SimHostClient::SimHostClient(SimDesktop& desktop)
     : desktop_(desktop),
       frame_(desktop.AddWindow(classes::kFrame, "America Online")),
+      program_(desktop.AddProgram(frame_)),
       mdiClient_(desktop.AddWindow(classes::kMdiClient, {}, frame_)),
       menuBar_(desktop.AddMenu()),
       help_(kNoMenu) {

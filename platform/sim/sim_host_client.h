@@ -17,6 +17,8 @@ class SimHostClient {
   explicit SimHostClient(SimDesktop& desktop);
 
   Window Frame() const { return frame_; }
+  // The client's one thread: how slow it is, and the user's typing.
+  ClientProgram& Program() { return desktop_.ProgramOf(frame_); }
   Window MdiClient() const { return mdiClient_; }
 
   // An "AOL Child" with one child of each given class, in that order.
@@ -46,6 +48,7 @@ class SimHostClient {
 
   SimDesktop& desktop_;
   Window frame_;
+  SimDesktop::ProgramId program_;
   Window mdiClient_;
   Menu menuBar_;
   Menu help_;
