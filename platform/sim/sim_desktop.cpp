@@ -1,6 +1,7 @@
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "util/text.h"
@@ -207,15 +208,15 @@ std::optional<std::vector<std::string>> SimDesktop::SendUnit(std::vector<Message
   // The player answers only messages sent to it while it waits: its own
   // queued events stay where they are.
   const double deadline = now_ + kReplyTimeout;
-  MoveClockTo(now_);
+  MoveClockTo(now_, false);
   while (unit->answeredAt > now_) {
-    const ClientProgram* next = NextProgram();
+    const ClientProgram* next = NextProgram(kNever);
     const double moment = std::min(unit->answeredAt, next ? next->NextMoment() : kNever);
     if (moment > deadline) {
       MoveClockTo(deadline);
       return std::nullopt;
     }
-    MoveClockTo(moment);
+    MoveClockTo(moment, moment < unit->answeredAt);
   }
   return unit->answers;
 }
@@ -240,23 +241,25 @@ std::string SimDesktop::Deliver(const Message& message) {
   return {};
 }
 
-ClientProgram* SimDesktop::NextProgram() {
+ClientProgram* SimDesktop::NextProgram(double inputBefore) {
   ClientProgram* next = nullptr;
   for (auto& [id, program] : programs_) {
-    if (!next || program.NextMoment() < next->NextMoment()) next = &program;
+    if (!next || program.NextMoment(inputBefore) < next->NextMoment(inputBefore)) next = &program;
   }
-  return next && next->NextMoment() < kNever ? next : nullptr;
+  return next && next->NextMoment(inputBefore) < kNever ? next : nullptr;
 }
 
-void SimDesktop::MoveClockTo(double moment) {
+void SimDesktop::MoveClockTo(double moment, bool inputAtMoment) {
+  const double inputBefore = inputAtMoment ? std::nextafter(moment, kNever) : moment;
   const auto deliver = [this](const Message& message) { return Deliver(message); };
   const auto type = [this](Window window, const std::string& text) {
     if (auto* state = Find(window)) state->text += text;
   };
-  while (ClientProgram* next = NextProgram()) {
-    if (next->NextMoment() > moment) break;
-    now_ = std::max(now_, next->NextMoment());
-    next->RunNext(deliver, type);
+  while (ClientProgram* next = NextProgram(inputBefore)) {
+    const double at = next->NextMoment(inputBefore);
+    if (at > moment) break;
+    now_ = std::max(now_, at);
+    next->RunNext(deliver, type, inputBefore);
   }
   now_ = std::max(now_, moment);
 }
@@ -317,7 +320,9 @@ void SimDesktop::ProcessPendingEvents() {
 }
 
 void SimDesktop::WaitForEvents(double maxSeconds) {
-  const double until = now_ + maxSeconds;
+  // A wait always lets time pass, however little was asked: a remainder
+  // below the clock's resolution would otherwise be waited for forever.
+  const double until = std::max(now_ + maxSeconds, std::nextafter(now_, kNever));
   if (!events_.empty() && events_.begin()->first <= now_) return;
   MoveClockTo(events_.empty() ? until : std::min(until, events_.begin()->first));
 }

@@ -120,8 +120,10 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   std::optional<std::string> SendOne(Message message);
   std::string Deliver(const Message& message);
   // Moves the clock, letting every program do what falls due on the way.
-  void MoveClockTo(double moment);
-  ClientProgram* NextProgram();
+  // Input due at the very moment is read only when `inputAtMoment`: the
+  // player's messages of one moment go out together, before it.
+  void MoveClockTo(double moment, bool inputAtMoment = true);
+  ClientProgram* NextProgram(double inputBefore);
   WindowState* Find(Window window);
   const WindowState* Find(Window window) const;
 

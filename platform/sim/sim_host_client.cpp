@@ -56,6 +56,7 @@ void SimHostClient::MakePostOnEnter(Window room, Window input) {
     std::string line = desktop_.TextOf(input);
     if (line.empty()) return;
     posted_.push_back({room, std::move(line), desktop_.Now()});
+    if (watch_) watch_(posted_.back());
     desktop_.StageText(input, {});
   });
 }

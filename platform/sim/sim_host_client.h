@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -42,6 +43,8 @@ class SimHostClient {
   };
   const std::vector<PostedLine>& Posted() const { return posted_; }
   void ForgetPosted() { posted_.clear(); }
+  // Called as each line arrives in the room, while the desktop is as it was then.
+  void OnPosted(std::function<void(const PostedLine&)> watch) { watch_ = std::move(watch); }
 
  private:
   void MakePostOnEnter(Window room, Window input);
@@ -54,6 +57,7 @@ class SimHostClient {
   Menu help_;
   MenuItemId nextItemId_ = 100;
   std::vector<PostedLine> posted_;
+  std::function<void(const PostedLine&)> watch_;
 };
 
 }  // namespace jukett::sim

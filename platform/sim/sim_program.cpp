@@ -27,16 +27,19 @@ double ClientProgram::StepMoment() const {
   return std::min(pickUp, unit_->frontSentAt + kGiveUp);
 }
 
-double ClientProgram::InputMoment() const {
+double ClientProgram::InputMoment(double before) const {
   if (input_.empty()) return kNever;
-  return std::max(input_.begin()->first, FreeFrom());
+  const double moment = std::max(input_.begin()->first, FreeFrom());
+  return moment < before ? moment : kNever;
 }
 
-double ClientProgram::NextMoment() const { return std::min(StepMoment(), InputMoment()); }
+double ClientProgram::NextMoment(double inputBefore) const {
+  return std::min(StepMoment(), InputMoment(inputBefore));
+}
 
-void ClientProgram::RunNext(const Deliver& deliver, const Type& type) {
+void ClientProgram::RunNext(const Deliver& deliver, const Type& type, double inputBefore) {
   const double step = StepMoment();
-  const double typed = InputMoment();
+  const double typed = InputMoment(inputBefore);
   if (step == kNever && typed == kNever) return;
   if (step <= typed) {
     if (step < std::max(unit_->frontSentAt, FreeFrom())) {

@@ -54,10 +54,11 @@ class ClientProgram {
   // A unit is still on its way at `now`: the player's helper has not let go.
   bool Stuck(double now) const;
   std::shared_ptr<Unit> Send(std::vector<Message> steps, double now);
-  // The moment of the next thing this program does; kNever when none.
-  double NextMoment() const;
-  // Does the thing due at NextMoment().
-  void RunNext(const Deliver& deliver, const Type& type);
+  // The moment of the next thing this program does, counting input only
+  // when it comes before `inputBefore`; kNever when none.
+  double NextMoment(double inputBefore = kNever) const;
+  // Does the thing due at NextMoment(inputBefore).
+  void RunNext(const Deliver& deliver, const Type& type, double inputBefore = kNever);
   // The sender's process ended: what was not picked up never arrives.
   void CutOff();
   bool HasQueuedInput() const { return !input_.empty(); }
@@ -69,7 +70,7 @@ class ClientProgram {
   };
   double FreeFrom() const { return std::max(freeAt_, busyUntil_); }
   double StepMoment() const;
-  double InputMoment() const;
+  double InputMoment(double before) const;
 
   double answerDelay_ = 0.0;
   double busyUntil_ = -kNever;

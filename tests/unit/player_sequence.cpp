@@ -1,0 +1,352 @@
+#include "tests/unit/player_sequence.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <sstream>
+
+#include "chathost/announcements.h"
+#include "chathost/host_identity.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_host_client.h"
+#include "platform/sim/sim_media_control.h"
+#include "platform/sim/sim_player_form.h"
+#include "platform/sim/sim_profile_files.h"
+#include "platform/sim/sim_screen.h"
+#include "platform/sim/sim_shell.h"
+#include "player/frm_jukett.h"
+#include "util/text.h"
+#include "util/timed_wait.h"
+
+namespace jukett::sim {
+namespace {
+
+using Act = Step::Act;
+
+constexpr std::array kDelays = {0.0, 0.05, 0.15, 0.3, 0.7, 1.5, 3.0, 8.0};
+constexpr std::array kControls = {Control::lbback, Control::lbstop,  Control::lbplay,
+                                  Control::lbpause, Control::lbfoward, Control::Label2,
+                                  Control::Label3, Control::Label4,  Control::Label5};
+constexpr std::array kFolders = {"C:\\Music", "C:\\Music\\Empty", "C:\\Music\\Sub",
+                                 "C:\\\xD0\x9C\xD1\x83\xD0\xB7\xD1\x8B\xD0\xBA\xD0\xB0"};
+constexpr std::array kTrayCodes = {512, 514, 515, 517};
+constexpr const char* kProgramDir = "C:\\Program Files\\juKett";
+constexpr const char* kSettingsFile = "C:\\Program Files\\juKett\\jukettzrv.ini";
+constexpr const char* kSettings =
+    "[Other]\r\nname=caf\xE9 \xBB\r\n[juKett ZRV]\r\npath=C:\\Music\r\nextra=1\r\n[Last]\r\nx=y\r\n";
+// What a client slow to answer takes over each message.
+constexpr double kPromptAnswer = 0.25;
+constexpr double kEndsWithin = 8.0;
+
+std::string Base(std::string_view path) {
+  const auto slash = path.find_last_of("\\/");
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string Lower(std::string_view text) { return ToLowerAscii(text); }
+
+class World {
+ public:
+  explicit World(bool withSettings) {
+    files.AddDirectory(kProgramDir);
+    for (const char* name : {"A one.mp3", "b two.mp3", "C three.mp3"}) {
+      files.AddFile(std::string("C:\\Music\\") + name, "tone");
+    }
+    files.AddDirectory("C:\\Music\\Empty");
+    files.AddFile("C:\\Music\\Sub\\d four.mp3", "tone");
+    files.AddFile(std::string(kFolders[3]) + "\\e five.mp3", "tone");
+    if (withSettings) files.WriteFile(kSettingsFile, kSettings);
+    settingsBefore_ = files.ReadFile(kSettingsFile).value_or("");
+    form.SetFileListPath("C:\\Music");
+    form.Connect(frm);
+    process.OnEnd([this] { desktop.PlayerEnded(); });
+    client.AddWelcome("Welcome, ZRV Listener!");
+    rooms_.push_back(client.AddChatRoom());
+    client.OnPosted([this](const SimHostClient::PostedLine& line) { CheckAsPosted(line.text); });
+  }
+
+  std::optional<std::string> Run(const std::vector<Step>& steps) {
+    Live([&] { frm.Load(); form.Show(); });
+    for (const Step& step : steps) {
+      if (ended_ || broken_) break;
+      Do(step);
+    }
+    if (!ended_ && !broken_) {
+      Post(0.0, [this] { form.Unload(); });
+      Live([&] { WaitSeconds(desktop, desktop, 30.0); });
+      if (!ended_) Break("the program did not end after the log-off");
+    }
+    if (!broken_) CheckAfterTheEnd();
+    return broken_;
+  }
+
+ private:
+  void Do(const Step& step) {
+    const double delay = kDelays[static_cast<std::size_t>(step.when) % kDelays.size()];
+    const auto pick = [&](const auto& list) { return list[static_cast<std::size_t>(step.which) % list.size()]; };
+    const Pointer none{};
+    switch (step.act) {
+      case Act::Click: {
+        const Control control = pick(kControls);
+        if (control == Control::Label3) quitAt_ = std::min(quitAt_, desktop.Now() + delay);
+        return Post(delay, [this, control] { frm.Click(control); });
+      }
+      case Act::DoubleClick:
+        return Post(delay, [this, row = step.which] {
+          if (form.FileCount() > 0) form.SetSelectedIndex(row % form.FileCount());
+          frm.DblClick(Control::File1);
+        });
+      case Act::SelectRow:
+        return Post(delay, [this, row = step.which] {
+          if (form.FileCount() > 0) form.SetSelectedIndex(row % form.FileCount());
+        });
+      case Act::Point:
+        return Post(delay, [this, control = pick(kControls), none] { frm.MouseMove(control, none); });
+      case Act::DragTitle:
+        return Post(delay, [this, by = static_cast<float>(step.which * 600 - 3000)] {
+          frm.MouseDown(Control::Label1, {1, 0, 100, 100});
+          frm.MouseMove(Control::Label1, {1, 0, 100 + by, 100 - by});
+        });
+      case Act::Tray:
+        return Post(delay, [this, code = pick(kTrayCodes)] {
+          frm.MouseMove(Control::Form, {0, 0, static_cast<float>(code * 15), 0, true});
+        });
+      case Act::OpenFolder:
+        openedFolder_ = true;
+        return Post(delay, [this, folder = pick(kFolders)] { form.SetDirPath(folder); });
+      case Act::AddTrack:
+        return files.AddFile("C:\\Music\\n" + std::to_string(step.which % 4) + " new.mp3", "tone");
+      case Act::DeleteTrack:
+        return files.RemoveFile(TrackPath(step.which));
+      case Act::SpoilTrack:
+        return files.AddFile(TrackPath(step.which), "");
+      case Act::ClientSlow:
+        client.Program().SetAnswerDelay(delay);
+        if (delay > kPromptAnswer) Unreliable(kNever);
+        return;
+      case Act::ClientBusy:
+        client.Program().BusyUntil(desktop.Now() + delay);
+        return Unreliable(desktop.Now() + delay + 2 * ClientProgram::kGiveUp);
+      case Act::ClientHangs:
+        client.Program().BusyUntil(kNever);
+        return Unreliable(kNever);
+      case Act::ClientWell:
+        client.Program().SetAnswerDelay(0.0);
+        client.Program().BusyUntil(desktop.Now());
+        if (reliableFrom_ > desktop.Now()) reliableFrom_ = desktop.Now() + 2 * ClientProgram::kGiveUp;
+        return;
+      case Act::OpenRoom:
+        rooms_.push_back(client.AddChatRoom());
+        return;
+      case Act::CloseRoom:
+        if (rooms_.empty()) return;
+        desktop.RemoveWindow(rooms_.front());
+        rooms_.erase(rooms_.begin());
+        return Unreliable(desktop.Now() + 3.0);
+      case Act::Type: {
+        if (rooms_.empty()) return;
+        const Window input = client.ChatInput(rooms_.front());
+        const std::string text(1 + step.which % 3, static_cast<char>('a' + step.which % 26));
+        typed_[input].emplace(desktop.Now() + delay, text);
+        return desktop.TypeAt(desktop.Now() + delay, input, text);
+      }
+      case Act::Wait:
+        return Live([&] { WaitSeconds(desktop, desktop, delay); });
+      case Act::LogOff:
+        quitAt_ = std::min(quitAt_, desktop.Now() + delay);
+        return Post(delay, [this] { form.Unload(); });
+    }
+  }
+
+  std::string TrackPath(int which) {
+    const auto listed = form.ListedFiles();
+    if (listed.empty()) return "C:\\Music\\A one.mp3";
+    return form.DirPath() + "\\" + listed[static_cast<std::size_t>(which) % listed.size()];
+  }
+
+  // An event may run inside another's search for the room; the line of the
+  // outer one then arrives after what the inner one did to the device.
+  void Post(double delay, std::function<void()> event) {
+    desktop.PostAt(desktop.Now() + delay, [this, event = std::move(event)] {
+      nested_ = nested_ || depth_ > 0;
+      ++depth_;
+      struct Leave {
+        World& world;
+        ~Leave() {
+          if (--world.depth_ == 0) world.nested_ = false;
+        }
+      } leave{*this};
+      event();
+    });
+  }
+
+  // Runs the program until it ends; a program that ends is not run again.
+  template <typename Action>
+  void Live(Action action) {
+    try {
+      action();
+    } catch (const ProcessEnded&) {
+      ended_ = true;
+      endedAt_ = desktop.Now();
+      if (quitAt_ == kNever) quitAt_ = endedAt_;
+    }
+  }
+
+  // Until `until`, lines may arrive late or not at all: the room's last word
+  // need not be the device's.
+  void Unreliable(double until) { reliableFrom_ = std::max(reliableFrom_, until); }
+
+  void Break(std::string promise) {
+    if (!broken_) broken_ = std::move(promise) + " (at " + std::to_string(desktop.Now()) + " s)";
+  }
+
+  bool IsAnnouncement(const std::string& line) {
+    for (int status = 0; status <= static_cast<int>(PlayerStatus::DirHidden); ++status) {
+      if (line == StatusAnnouncement(static_cast<PlayerStatus>(status))) return true;
+    }
+    for (std::size_t count = 0; count < 10; ++count) {
+      if (line == CountAnnouncement(count)) return true;
+    }
+    if (TrackOf(line)) return true;
+    return line == IdentityAnnouncement("ZRV Listener", HostVersion(desktop));
+  }
+
+  // The event and track a track line names.
+  std::optional<std::pair<TrackEvent, std::string>> TrackOf(const std::string& line) {
+    for (TrackEvent event : {TrackEvent::Playing, TrackEvent::Paused, TrackEvent::Unpaused,
+                             TrackEvent::Stopped}) {
+      const std::string probe = TrackAnnouncement(event, "\x01");
+      const auto hole = probe.find('\x01');
+      const std::string head = probe.substr(0, hole);
+      const std::string tail = probe.substr(hole + 1);
+      if (line.size() < probe.size() - 1 || !line.starts_with(head) || !line.ends_with(tail)) continue;
+      const std::string name = line.substr(head.size(), line.size() - head.size() - tail.size());
+      if (line == TrackAnnouncement(event, name)) return std::make_pair(event, name);
+    }
+    return std::nullopt;
+  }
+
+  // Whether the device carried out the last `command` sent to it.
+  bool CarriedOut(std::string_view command) const {
+    const auto& trace = media.Trace();
+    const auto last = std::find_if(trace.rbegin(), trace.rend(),
+                                   [&](const auto& sent) { return sent.command == command; });
+    return last != trace.rend() && last->succeeded;
+  }
+
+  // The name of the file the device last opened.
+  std::string LastOpened() const {
+    const auto& trace = media.Trace();
+    for (auto sent = trace.rbegin(); sent != trace.rend(); ++sent) {
+      if (!sent->succeeded || !sent->command.starts_with("open ")) continue;
+      std::string path = sent->command.substr(5, sent->command.find(" type ") - 5);
+      std::erase(path, '"');
+      return Lower(Base(files.LongPath(path)));
+    }
+    return {};
+  }
+
+  // While the client answers promptly a line arrives within the player's
+  // wait, so the device is still as the player left it when it spoke.
+  void CheckAsPosted(const std::string& line) {
+    if (!IsAnnouncement(line)) return Break("posted a line that is no announcement: " + line);
+    if (desktop.Now() < reliableFrom_ || nested_) return;
+    const auto track = TrackOf(line);
+    const bool muted = line == StatusAnnouncement(PlayerStatus::Muted);
+    if (track) {
+      const bool named = LastOpened() == Lower(track->second);
+      const bool done = track->first == TrackEvent::Playing    ? !media.PlayingFile().empty()
+                        : track->first == TrackEvent::Paused   ? CarriedOut("pause mp3play")
+                        : track->first == TrackEvent::Unpaused ? CarriedOut("resume mp3play")
+                                                               : CarriedOut("stop mp3play");
+      if (!named || !done) Break("announced what the device did not do: " + line);
+    } else if ((muted || line == StatusAnnouncement(PlayerStatus::Unmuted)) && media.IsOpen() &&
+               media.IsMuted() != muted) {
+      Break("announced a mute the device does not have: " + line);
+    }
+  }
+
+  void CheckAfterTheEnd() {
+    if (endedAt_ - quitAt_ > kEndsWithin) {
+      return Break("ended " + std::to_string(endedAt_ - quitAt_) + " s after it was switched off");
+    }
+    // The client catches up with everything the player left with it.
+    client.Program().SetAnswerDelay(0.0);
+    client.Program().BusyUntil(desktop.Now());
+    desktop.Advance(10 * ClientProgram::kGiveUp);
+    for (Window room : rooms_) {
+      const Window input = client.ChatInput(room);
+      std::string draft;
+      for (const auto& [at, text] : typed_[input]) draft += text;
+      if (desktop.TextOf(input) != draft) {
+        return Break("the chat input holds \"" + desktop.TextOf(input) + "\", the user typed \"" +
+                     draft + "\"");
+      }
+    }
+    CheckSettings();
+  }
+
+  void CheckSettings() {
+    const std::string after = files.ReadFile(kSettingsFile).value_or("");
+    for (const auto& [section, key] : {std::pair{"Other", "name"}, std::pair{"juKett ZRV", "extra"},
+                                       std::pair{"Last", "x"}}) {
+      if (ProfileValue(after, section, key) != ProfileValue(settingsBefore_, section, key)) {
+        return Break(std::string("the settings file lost ") + section + "/" + key + ": " + after);
+      }
+    }
+    const std::string stored = profiles.ReadString("juKett ZRV", "path", kSettingsFile);
+    const std::string expected = openedFolder_ ? form.DirPath() : "C:\\Music";
+    if (stored.empty() && !openedFolder_ && settingsBefore_.empty()) return;
+    if (Lower(files.LongPath(stored)) != Lower(files.LongPath(expected))) {
+      Break("the settings file gives back \"" + stored + "\" for \"" + expected + "\"");
+    }
+  }
+
+ public:
+  SimDesktop desktop;
+  SimHostClient client{desktop};
+  SimFileSystem files;
+  SimScreen screen{1024, 768, 15};
+  SimPlayerForm form{screen, files, "C:\\Music"};
+  SimTray tray;
+  SimProcess process{kProgramDir};
+  SimMediaControl media{files};
+  SimProfileFiles profiles{files};
+  PlayerPorts ports{form, screen, tray, process, media, profiles, {desktop, desktop}, desktop};
+  frmJUKETT frm{ports};
+
+ private:
+  std::vector<Window> rooms_;
+  std::map<Window, std::multimap<double, std::string>> typed_;
+  std::string settingsBefore_;
+  bool openedFolder_ = false;
+  int depth_ = 0;
+  bool nested_ = false;
+  bool ended_ = false;
+  double endedAt_ = 0.0;
+  double quitAt_ = kNever;
+  double reliableFrom_ = 0.0;
+  std::optional<std::string> broken_;
+};
+
+constexpr std::array kActNames = {
+    "Click",      "DoubleClick", "SelectRow",   "Point",      "DragTitle", "Tray",      "OpenFolder",
+    "AddTrack",   "DeleteTrack", "SpoilTrack",  "ClientSlow", "ClientBusy", "ClientHangs",
+    "ClientWell", "OpenRoom",    "CloseRoom",   "Type",       "Wait",      "LogOff"};
+
+}  // namespace
+
+void showValue(const Step& step, std::ostream& out) {
+  out << "{Act::" << kActNames[static_cast<std::size_t>(step.act)] << ", " << step.which << ", "
+      << step.when << "}";
+}
+
+void PrintTo(const Step& step, std::ostream* out) { showValue(step, *out); }
+
+std::optional<std::string> BrokenPromise(const std::vector<Step>& steps, bool withSettings) {
+  World world(withSettings);
+  return world.Run(steps);
+}
+
+}  // namespace jukett::sim
