@@ -216,7 +216,9 @@ std::optional<std::vector<std::string>> SimDesktop::SendUnit(std::vector<Message
       MoveClockTo(deadline);
       return std::nullopt;
     }
-    MoveClockTo(moment, moment < unit->answeredAt);
+    // Input comes between the client's messages only once the player has
+    // stopped sending at that moment; due now, nothing else could run.
+    MoveClockTo(moment, moment <= now_);
   }
   return unit->answers;
 }
