@@ -188,7 +188,22 @@ void SimDesktop::EditInOrder(const std::vector<WindowEdit>& edits) {
   SendUnit(std::move(steps));
 }
 
-void SimDesktop::FinishEdits(double) {}
+void SimDesktop::FinishEdits(double maxSeconds) {
+  const double deadline = now_ + maxSeconds;
+  while (true) {
+    double moment = kNever;
+    bool onTheWay = false;
+    for (const auto& [id, program] : programs_) {
+      if (!program.Stuck(now_)) continue;
+      onTheWay = true;
+      moment = std::min(moment, program.UnitAnsweredAt());
+    }
+    if (!onTheWay) return;
+    if (const ClientProgram* next = NextProgram(kNever)) moment = std::min(moment, next->NextMoment());
+    if (moment > deadline) return MoveClockTo(deadline);
+    MoveClockTo(moment, moment <= now_);
+  }
+}
 
 std::optional<std::string> SimDesktop::SendOne(Message message) {
   std::vector<Message> unit;

@@ -53,6 +53,8 @@ class ClientProgram {
 
   // A unit is still on its way at `now`: the player's helper has not let go.
   bool Stuck(double now) const;
+  // When the unit on its way will have been answered, once that is known.
+  double UnitAnsweredAt() const { return unit_ ? unit_->answeredAt : kNever; }
   std::shared_ptr<Unit> Send(std::vector<Message> steps, double now);
   // The moment of the next thing this program does, counting input only
   // when it comes before `inputBefore`; kNever when none.

@@ -37,6 +37,9 @@ constexpr const char* kSettings =
     "[Other]\r\nname=caf\xE9 \xBB\r\n[juKett ZRV]\r\npath=C:\\Music\r\nextra=1\r\n[Last]\r\nx=y\r\n";
 // What a client slow to answer takes over each message.
 constexpr double kPromptAnswer = 0.25;
+// ... and what it may take over each one and still have a unit's six arrive
+// before the program ends, bounded, after off.
+constexpr double kLateAnswer = 1.0;
 constexpr double kEndsWithin = 8.0;
 
 std::string Base(std::string_view path) {
@@ -124,17 +127,21 @@ class World {
       case Act::ClientSlow:
         client.Program().SetAnswerDelay(delay);
         if (delay > kPromptAnswer) Unreliable(kNever);
+        if (delay > kLateAnswer) AtRisk(kNever);
         return;
       case Act::ClientBusy:
         client.Program().BusyUntil(desktop.Now() + delay);
+        if (delay > kLateAnswer) AtRisk(desktop.Now() + delay);
         return Unreliable(desktop.Now() + delay + 2 * ClientProgram::kGiveUp);
       case Act::ClientHangs:
         client.Program().BusyUntil(kNever);
+        AtRisk(kNever);
         return Unreliable(kNever);
       case Act::ClientWell:
         client.Program().SetAnswerDelay(0.0);
         client.Program().BusyUntil(desktop.Now());
         if (reliableFrom_ > desktop.Now()) reliableFrom_ = desktop.Now() + 2 * ClientProgram::kGiveUp;
+        if (safeFrom_ > desktop.Now()) safeFrom_ = desktop.Now() + 2 * ClientProgram::kGiveUp;
         return;
       case Act::OpenRoom:
         rooms_.push_back(client.AddChatRoom());
@@ -196,6 +203,9 @@ class World {
   // Until `until`, lines may arrive late or not at all: the room's last word
   // need not be the device's.
   void Unreliable(double until) { reliableFrom_ = std::max(reliableFrom_, until); }
+  // Until `until`, a unit may need longer than the program may wait at its
+  // end: what it had not delivered by then is lost with the process.
+  void AtRisk(double until) { safeFrom_ = std::max(safeFrom_, until); }
 
   void Break(std::string promise) {
     if (!broken_) broken_ = std::move(promise) + " (at " + std::to_string(desktop.Now()) + " s)";
@@ -275,6 +285,7 @@ class World {
     client.Program().SetAnswerDelay(0.0);
     client.Program().BusyUntil(desktop.Now());
     desktop.Advance(10 * ClientProgram::kGiveUp);
+    if (quitAt_ < safeFrom_) return CheckSettings();
     for (Window room : rooms_) {
       const Window input = client.ChatInput(room);
       std::string draft;
@@ -327,6 +338,7 @@ class World {
   double endedAt_ = 0.0;
   double quitAt_ = kNever;
   double reliableFrom_ = 0.0;
+  double safeFrom_ = 0.0;
   std::optional<std::string> broken_;
 };
 
