@@ -17,6 +17,14 @@ using MenuItemId = std::uint32_t;
 inline constexpr Window kNoWindow = 0;
 inline constexpr Menu kNoMenu = 0;
 
+// The most text units read from another program's window. A rich-edit chat
+// input holds 32,767 characters unless its program raises the limit, and a
+// character takes at most two units (a double-byte code page's two bytes, or
+// a surrogate pair): room for all of them. A window that claims more holds
+// text no chat input does, or answers nonsense; reading it must not cost
+// the player gigabytes.
+inline constexpr int kMaxWindowTextUnits = 2 * 32767;
+
 // One change made to another program's window.
 struct WindowEdit {
   enum class Kind {
