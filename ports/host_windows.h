@@ -62,7 +62,9 @@ class HostWindows {
   virtual void SetText(Window window, std::string_view text) = 0;
 
   // What the user has typed into the window, with every character, whatever
-  // the code page; nothing when the window's program did not answer in time.
+  // the code page; nothing when the window's program did not answer in time,
+  // or claims more than `kMaxWindowTextUnits`: a text that cannot be read
+  // whole is left alone.
   virtual std::optional<std::string> UserText(Window window) = 0;
   // Makes the edits in order, as one unit: once begun, a program that is slow
   // to answer still gets all of them, in order, even after the call has
