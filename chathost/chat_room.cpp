@@ -56,18 +56,17 @@ Window FindChatInput(HostWindows& windows, Window room) {
   return windows.FindChild(room, kNoWindow, host_classes::kChatInput);
 }
 
-Window InputToClear(const HostPorts& host) {
-  const bool typesIntoSecondInput = HostVersion(host.windows) == "5";
-  const Window room = FindChatRoom(host);
-  const Window input = FindChatInput(host.windows, room);
+Window InputToClear(HostWindows& windows, Window room) {
+  const bool typesIntoSecondInput = HostVersion(windows) == "5";
+  const Window input = FindChatInput(windows, room);
   if (typesIntoSecondInput && input != kNoWindow) {
-    return host.windows.FindChild(room, input, host_classes::kChatInput);
+    return windows.FindChild(room, input, host_classes::kChatInput);
   }
   return input;
 }
 
 void ClearChatInput(const HostPorts& host) {
-  const Window input = InputToClear(host);
+  const Window input = InputToClear(host.windows, FindChatRoom(host));
   if (input != kNoWindow) host.windows.SetText(input, "");
 }
 

@@ -10,9 +10,10 @@ Window FindChatRoom(const HostPorts& host);
 // The room's chat input: its first "RICHCNTL" child, or 0.
 Window FindChatInput(HostWindows& windows, Window room);
 
-// The input the host version types into: the second "RICHCNTL" for version
-// 5, the first otherwise; 0 when there is none.
-Window InputToClear(const HostPorts& host);
+// The input of `room` the host version types into: the second "RICHCNTL"
+// for version 5, the first otherwise; 0 when there is none. It reads the
+// client's menus but handles no events.
+Window InputToClear(HostWindows& windows, Window room);
 
 // Empties the input the host version types into.
 void ClearChatInput(const HostPorts& host);

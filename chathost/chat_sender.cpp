@@ -24,14 +24,19 @@ std::string WithoutMarker(const std::string& typed) {
 void SendChat(const HostPorts& host, std::string_view text) {
   using Kind = WindowEdit::Kind;
   HostWindows& windows = host.windows;
-  const Window input = FindChatInput(windows, FindChatRoom(host));
+  // Every window is found before the user's text is read: the room search
+  // handles queued events, and one handled between the read and the edits
+  // (a click with its pause, say) would give the user time to type on, and
+  // the stale text would be put back over what they typed.
+  const Window room = FindChatRoom(host);
+  const Window input = FindChatInput(windows, room);
   if (input == kNoWindow) return;
+  const Window cleared = InputToClear(windows, room);
 
   // Nothing is touched until what the user has typed is known: a client too
   // busy to tell would otherwise have it erased for good.
   const std::optional<std::string> typed = windows.UserText(input);
   if (!typed) return;
-  const Window cleared = InputToClear(host);
   const bool clearsOtherInput = cleared != kNoWindow && cleared != input;
   const std::optional<std::string> typedInCleared =
       clearsOtherInput ? windows.UserText(cleared) : std::optional<std::string>("");

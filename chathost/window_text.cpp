@@ -14,7 +14,7 @@ constexpr int kCaptionCapacity = 200;
 std::string ReadCaption(HostWindows& windows, Window window) {
   const int length = windows.CaptionLength(window);
   if (length <= 0) return {};
-  return windows.Caption(window, std::min(length + 1, kCaptionCapacity));
+  return windows.Caption(window, std::min(length, kCaptionCapacity - 1) + 1);
 }
 
 bool CaptionContains(HostWindows& windows, Window window, std::string_view fragment) {
@@ -27,7 +27,7 @@ std::string ReadWindowText(HostWindows& windows, Window window) {
   if (window == kNoWindow) return {};
   const int length = windows.TextLength(window);
   if (length <= 0) return {};
-  return windows.Text(window, length + 1);
+  return windows.Text(window, std::min(length, kMaxWindowTextUnits) + 1);
 }
 
 Window FindChildByCaption(const HostPorts& host, Window parent, Window pattern,

@@ -7,7 +7,8 @@
 
 namespace jukett {
 
-// The window's whole current text, as it answers text messages; empty for 0.
+// The window's current text, as it answers text messages: whole, or its
+// first `kMaxWindowTextUnits` units when it claims more; empty for 0.
 std::string ReadWindowText(HostWindows& windows, Window window);
 
 // The first direct child of `parent` of the same class as `pattern` whose

@@ -24,21 +24,18 @@ bool PlayTrack(MediaControl& media, std::string_view path, bool muted) {
   return true;
 }
 
-void PauseTrack(MediaControl& media) { media.SendCommand("pause mp3play"); }
+bool PauseTrack(MediaControl& media) { return media.SendCommand("pause mp3play"); }
 
-void ResumeTrack(MediaControl& media) { media.SendCommand("resume mp3play"); }
+bool ResumeTrack(MediaControl& media) { return media.SendCommand("resume mp3play"); }
 
-void TogglePause(MediaControl& media, bool pause) {
-  if (pause) {
-    PauseTrack(media);
-  } else {
-    ResumeTrack(media);
-  }
+bool TogglePause(MediaControl& media, bool pause) {
+  return pause ? PauseTrack(media) : ResumeTrack(media);
 }
 
-void StopPlayback(MediaControl& media) {
-  media.SendCommand("stop mp3play");
+bool StopPlayback(MediaControl& media) {
+  const bool stopped = media.SendCommand("stop mp3play");
   media.SendCommand("close all");
+  return stopped;
 }
 
 void SetMute(MediaControl& media, bool muted) {

@@ -8,19 +8,22 @@ namespace jukett {
 
 // MP3Play: one MP3 at a time on one media device under the alias "mp3play".
 // Nothing is remembered here: the device is the only playback state, and the
-// callers' captions are their only memory of pause and mute. Only the open's
-// result is looked at; any other failed command leaves the device as it was.
+// callers' captions are their only memory of pause and mute. The device's
+// answers to open, pause, resume and stop are passed on, so that nothing it
+// did not do is announced; any other failed command leaves it as it was.
 
 // Stops and closes whatever plays, then opens `path` and plays it, muted
 // when `muted` (a new device starts with its sound on). False when the track
 // could not be opened (gone, empty, not an MP3): then nothing plays.
 bool PlayTrack(MediaControl& media, std::string_view path, bool muted);
-void PauseTrack(MediaControl& media);
-void ResumeTrack(MediaControl& media);
+// Each true when the device carried it out; with no track open it does not.
+bool PauseTrack(MediaControl& media);
+bool ResumeTrack(MediaControl& media);
 // The caller says which way: nothing here knows whether the track is paused.
-void TogglePause(MediaControl& media, bool pause);
-// Closes every device the program opened, not only the track's.
-void StopPlayback(MediaControl& media);
+bool TogglePause(MediaControl& media, bool pause);
+// Closes every device the program opened, not only the track's; true when
+// there was a track to stop.
+bool StopPlayback(MediaControl& media);
 void SetMute(MediaControl& media, bool muted);
 
 // The open command for a track whose short path is `shortPath`. The short

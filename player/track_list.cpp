@@ -34,8 +34,8 @@ bool StartSelectedTrack(const PlayerPorts& ports, char separator) {
 
 void PlayDoubleClickedTrack(const PlayerPorts& ports) {
   if (!TrackSelected(ports.form)) return;
-  ShowPauseGlyph(ports.form);
   if (!StartSelectedTrack(ports, '\\')) return;
+  ShowPauseGlyph(ports.form);
   SendChat(ports.host, TrackAnnouncement(TrackEvent::Playing, ports.form.SelectedFileName()));
 }
 

@@ -17,7 +17,8 @@ void FollowDirectory(PlayerForm& form);
 // stand (at a drive root the separator is doubled).
 std::string TrackPath(PlayerForm& form, char separator);
 
-// A track that starts never keeps the paused look.
+// A track that starts never keeps the paused look; one that failed to open
+// leaves the look as it was.
 void ShowPauseGlyph(PlayerForm& form);
 
 bool TrackSelected(PlayerForm& form);

@@ -23,28 +23,31 @@ void PlayEntry(const PlayerPorts& ports, int index) {
 
 void PlaySelectedTrack(const PlayerPorts& ports) {
   if (!TrackSelected(ports.form)) return;
+  if (!StartSelectedTrack(ports, '\\')) return;
   ShowPauseGlyph(ports.form);
-  if (StartSelectedTrack(ports, '\\')) Announce(ports, TrackEvent::Playing);
+  Announce(ports, TrackEvent::Playing);
 }
 
+// With no track open (a stop before, or an open that failed) the device
+// refuses both ways: a refused pause changes nothing, and after a refused
+// resume the button shows that nothing is paused.
 void PauseOrResumeTrack(const PlayerPorts& ports) {
   PlayerForm& form = ports.form;
   if (!TrackSelected(form)) return;
   if (form.Caption(Control::lbpause) == kPauseGlyph) {
-    TogglePause(ports.media, true);
+    if (!TogglePause(ports.media, true)) return;
     form.SetCaption(Control::lbpause, kPlayGlyph);
     Announce(ports, TrackEvent::Paused);
   } else {
-    TogglePause(ports.media, false);
+    const bool resumed = TogglePause(ports.media, false);
     form.SetCaption(Control::lbpause, kPauseGlyph);
-    Announce(ports, TrackEvent::Unpaused);
+    if (resumed) Announce(ports, TrackEvent::Unpaused);
   }
 }
 
 void StopSelectedTrack(const PlayerPorts& ports) {
   if (!TrackSelected(ports.form)) return;
-  StopPlayback(ports.media);
-  Announce(ports, TrackEvent::Stopped);
+  if (StopPlayback(ports.media)) Announce(ports, TrackEvent::Stopped);
 }
 
 void PlayNextTrack(const PlayerPorts& ports) {

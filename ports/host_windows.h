@@ -17,6 +17,14 @@ using MenuItemId = std::uint32_t;
 inline constexpr Window kNoWindow = 0;
 inline constexpr Menu kNoMenu = 0;
 
+// The most text units read from another program's window. A rich-edit chat
+// input holds 32,767 characters unless its program raises the limit, and a
+// character takes at most two units (a double-byte code page's two bytes, or
+// a surrogate pair): room for all of them. A window that claims more holds
+// text no chat input does, or answers nonsense; reading it must not cost
+// the player gigabytes.
+inline constexpr int kMaxWindowTextUnits = 2 * 32767;
+
 // One change made to another program's window.
 struct WindowEdit {
   enum class Kind {
@@ -54,7 +62,9 @@ class HostWindows {
   virtual void SetText(Window window, std::string_view text) = 0;
 
   // What the user has typed into the window, with every character, whatever
-  // the code page; nothing when the window's program did not answer in time.
+  // the code page; nothing when the window's program did not answer in time,
+  // or claims more than `kMaxWindowTextUnits`: a text that cannot be read
+  // whole is left alone.
   virtual std::optional<std::string> UserText(Window window) = 0;
   // Makes the edits in order, as one unit: once begun, a program that is slow
   // to answer still gets all of them, in order, even after the call has

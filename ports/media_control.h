@@ -12,9 +12,9 @@ class MediaControl {
  public:
   virtual ~MediaControl() = default;
 
-  // Sends one command string; true when the device carried it out. Only an
-  // open's answer matters to the program: any other command may fail
-  // without harm.
+  // Sends one command string; true when the device carried it out. The
+  // program acts on the answers to open, pause, resume and stop: any other
+  // command may fail without harm.
   virtual bool SendCommand(std::string_view command) = 0;
   // The short (8.3) form of an existing path, whole however long it is;
   // empty when the path does not exist.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace jukett::sim {
@@ -123,6 +124,12 @@ std::string Utf16LeToUtf8(std::string_view utf16) {
     Encode(code >= 0xD800 && code < 0xE000 ? kReplacement : code, out);
   }
   return out;
+}
+
+std::string Utf16BeToUtf8(std::string_view utf16) {
+  std::string swapped(utf16.substr(0, utf16.size() & ~std::size_t{1}));
+  for (std::size_t i = 0; i < swapped.size(); i += 2) std::swap(swapped[i], swapped[i + 1]);
+  return Utf16LeToUtf8(swapped);
 }
 
 }  // namespace jukett::sim

@@ -13,9 +13,13 @@ std::string AnsiToUtf8(std::string_view ansi);
 // Whether every character of `utf8` survives the way to the code page and back.
 bool AnsiHolds(std::string_view utf8);
 
-// A Unicode profile file: UTF-16LE, opened by its byte-order mark.
+// A Unicode profile file: UTF-16LE, opened by its byte-order mark. A file
+// may also come in UTF-16BE or UTF-8, each opened by its own mark.
 inline constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+inline constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 std::string Utf8ToUtf16Le(std::string_view utf8);
 std::string Utf16LeToUtf8(std::string_view utf16);
+std::string Utf16BeToUtf8(std::string_view utf16);
 
 }  // namespace jukett::sim

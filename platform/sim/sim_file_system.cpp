@@ -12,6 +12,9 @@ struct SimFileSystem::Node {
   std::string shortName;  // the 8.3 form; equal to name when it fits
   bool directory = false;
   bool readOnly = false;
+  bool noNewFiles = false;
+  Hold hold = Hold::kNone;
+  bool readDenied = false;
   std::string contents;
   std::map<std::string, std::unique_ptr<Node>> children;  // by folded long name
 
@@ -164,19 +167,33 @@ void SimFileSystem::AddFile(std::string_view path, std::string contents) {
   if (Node* node = Make(path, false)) node->contents = std::move(contents);
 }
 
+SimFileSystem::Node* SimFileSystem::FolderOf(std::string_view path) const {
+  if (Split(path).size() < 2) return nullptr;
+  Node* folder = Find(path.substr(0, path.find_last_of("\\/")));
+  return folder != nullptr && folder->directory ? folder : nullptr;
+}
+
 void SimFileSystem::RemoveFile(std::string_view path) {
-  const auto parts = Split(path);
-  if (parts.size() < 2) return;
   Node* file = Find(path);
-  if (file == nullptr || file->directory) return;
-  std::string parent(path.substr(0, path.find_last_of("\\/")));
-  Node* folder = Find(parent);
-  if (folder == nullptr) return;
+  Node* folder = FolderOf(path);
+  if (file == nullptr || file->directory || folder == nullptr) return;
   std::erase_if(folder->children, [file](const auto& entry) { return entry.second.get() == file; });
 }
 
 void SimFileSystem::SetReadOnly(std::string_view directory, bool readOnly) {
   if (Node* node = Find(directory); node != nullptr && node->directory) node->readOnly = readOnly;
+}
+
+void SimFileSystem::SetNoNewFiles(std::string_view directory, bool refused) {
+  if (Node* node = Find(directory); node != nullptr && node->directory) node->noNewFiles = refused;
+}
+
+void SimFileSystem::SetHold(std::string_view file, Hold hold) {
+  if (Node* node = Find(file); node != nullptr && !node->directory) node->hold = hold;
+}
+
+void SimFileSystem::SetReadDenied(std::string_view file, bool denied) {
+  if (Node* node = Find(file); node != nullptr && !node->directory) node->readDenied = denied;
 }
 
 void SimFileSystem::SetShortNames(bool enabled) { shortNames_ = enabled; }
@@ -193,19 +210,41 @@ bool SimFileSystem::DirectoryExists(std::string_view path) const {
 
 std::optional<std::string> SimFileSystem::ReadFile(std::string_view path) const {
   const Node* node = Find(path);
-  if (node == nullptr || node->directory) return std::nullopt;
+  if (node == nullptr || node->directory || node->hold == Hold::kExclusive || node->readDenied) {
+    return std::nullopt;
+  }
   return node->contents;
 }
 
 bool SimFileSystem::WriteFile(std::string_view path, std::string contents) {
-  const auto parts = Split(path);
-  if (parts.size() < 2) return false;
-  const auto cut = path.find_last_of("\\/");
-  Node* folder = Find(path.substr(0, cut));
-  if (folder == nullptr || !folder->directory || folder->readOnly) return false;
+  Node* folder = FolderOf(path);
+  if (folder == nullptr || folder->readOnly) return false;
+  if (const Node* existing = Find(path)) {
+    if (existing->hold == Hold::kExclusive) return false;
+  } else if (folder->noNewFiles) {
+    return false;
+  }
   Node* file = Make(path, false);
   if (file == nullptr) return false;
   file->contents = std::move(contents);
+  return true;
+}
+
+bool SimFileSystem::MoveFile(std::string_view from, std::string_view to) {
+  const Node* source = Find(from);
+  Node* folder = FolderOf(to);
+  if (source == nullptr || source->directory || folder == nullptr || folder != FolderOf(from) ||
+      folder->readOnly || folder->noNewFiles) {
+    return false;
+  }
+  if (const Node* target = Find(to)) {
+    if (target->directory || target->hold != Hold::kNone) return false;
+    if (target == source) return true;
+  }
+  std::string contents = source->contents;
+  RemoveFile(from);
+  RemoveFile(to);
+  Make(to, false)->contents = std::move(contents);
   return true;
 }
 

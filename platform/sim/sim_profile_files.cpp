@@ -131,45 +131,98 @@ std::optional<std::string> ProfileWithValue(std::string_view contents, std::stri
 
 namespace {
 
-bool IsUnicode(const std::optional<std::string>& contents) {
-  return contents && contents->starts_with(kUtf16Bom);
+// The encodings a file may come in, by its byte-order mark, as the real
+// adapter tells them; UTF-16BE and UTF-8 are made UTF-16LE before the
+// platform's functions touch the file, since only Wine reads them.
+enum class Encoding { kAnsi, kUtf16Le, kUtf16Be, kUtf8 };
+
+Encoding EncodingOf(std::string_view bytes) {
+  if (bytes.starts_with(kUtf16Bom)) return Encoding::kUtf16Le;
+  if (bytes.starts_with(kUtf16BeBom)) return Encoding::kUtf16Be;
+  if (bytes.starts_with(kUtf8Bom)) return Encoding::kUtf8;
+  return Encoding::kAnsi;
 }
 
-// A file's lines as UTF-8 text, and back in the file's encoding. Every byte
-// of the code page has a character, so an 8-bit file comes back as it was.
-std::string AsText(const std::optional<std::string>& contents) {
-  if (!contents) return {};
-  if (!IsUnicode(contents)) return AnsiToUtf8(*contents);
-  return Utf16LeToUtf8(std::string_view(*contents).substr(kUtf16Bom.size()));
+bool ReadByWineOnly(Encoding encoding) {
+  return encoding == Encoding::kUtf16Be || encoding == Encoding::kUtf8;
 }
 
-std::string Encoded(std::string_view text, bool unicode) {
-  return unicode ? std::string(kUtf16Bom) + Utf8ToUtf16Le(text) : Utf8ToAnsi(text);
+// A file's lines as UTF-8 text, read in the encoding its mark names. Every
+// byte of the code page has a character, so an 8-bit file comes back as it
+// was.
+std::string AsText(std::string_view bytes) {
+  switch (EncodingOf(bytes)) {
+    case Encoding::kUtf16Le:
+      return Utf16LeToUtf8(bytes.substr(kUtf16Bom.size()));
+    case Encoding::kUtf16Be:
+      return Utf16BeToUtf8(bytes.substr(kUtf16BeBom.size()));
+    case Encoding::kUtf8:
+      return Utf16LeToUtf8(Utf8ToUtf16Le(bytes.substr(kUtf8Bom.size())));
+    default:
+      return AnsiToUtf8(bytes);
+  }
+}
+
+// The bytes of a file the program can open, "" for one not there; nothing
+// for one that is there and cannot be read.
+std::optional<std::string> Contents(const SimFileSystem& files, std::string_view file) {
+  auto contents = files.ReadFile(file);
+  if (!contents && !files.FileExists(file)) contents.emplace();
+  return contents;
+}
+
+// As the real adapter does it: the file's lines in UTF-16LE go into a new
+// file beside it, which then replaces it; a failed step leaves no new file.
+bool MakeUtf16Le(SimFileSystem& files, std::string_view file) {
+  const auto contents = Contents(files, file);
+  if (!contents) return false;
+  if (EncodingOf(*contents) == Encoding::kUtf16Le) return true;
+  const std::string fresh = std::string(file) + ".new";
+  if (!files.WriteFile(fresh, std::string(kUtf16Bom) + Utf8ToUtf16Le(AsText(*contents)))) {
+    return false;
+  }
+  if (files.MoveFile(fresh, file)) return true;
+  files.RemoveFile(fresh);
+  return false;
 }
 
 }  // namespace
 
 std::string SimProfileFiles::ReadString(std::string_view section, std::string_view key,
                                         std::string_view file) {
-  return ProfileValue(AsText(files_.ReadFile(file)), section, key).value_or("");
+  if (const auto contents = Contents(files_, file);
+      contents && ReadByWineOnly(EncodingOf(*contents))) {
+    MakeUtf16Le(files_, file);
+  }
+  return ProfileValue(AsText(files_.ReadFile(file).value_or("")), section, key).value_or("");
 }
 
 void SimProfileFiles::WriteString(std::string_view section, std::string_view key,
                                   std::string_view value, std::string_view file) {
-  const auto contents = files_.ReadFile(file);
+  const auto before = Contents(files_, file);
+  if (!before) return;
   // What the code page cannot hold would be lost as "?": the file turns
   // Unicode instead, every line kept, and stays so.
   std::string written(section);
   written.append(key).append(value);
-  const bool unicode = IsUnicode(contents) || !AnsiHolds(written);
-  const std::string text = AsText(contents);
-  const auto updated = ProfileWithValue(text, section, key, value);
-  if (!updated && unicode == IsUnicode(contents)) return;
-  files_.WriteFile(file, Encoded(updated.value_or(text), unicode));
+  const Encoding encoding = EncodingOf(*before);
+  const bool toUtf16Le =
+      ReadByWineOnly(encoding) || (encoding == Encoding::kAnsi && !AnsiHolds(written));
+  if (toUtf16Le && !MakeUtf16Le(files_, file)) return;
+  // The platform's own write: the file read and rewritten in place.
+  const auto contents = Contents(files_, file);
+  if (!contents) return;
+  const auto updated = ProfileWithValue(AsText(*contents), section, key, value);
+  if (!updated) return;
+  files_.WriteFile(file, EncodingOf(*contents) == Encoding::kUtf16Le
+                             ? std::string(kUtf16Bom) + Utf8ToUtf16Le(*updated)
+                             : Utf8ToAnsi(*updated));
 }
 
 bool SimProfileFiles::Holds(std::string_view text, std::string_view file) {
-  return IsUnicode(files_.ReadFile(file)) || AnsiHolds(text);
+  if (AnsiHolds(text)) return true;
+  const auto contents = files_.ReadFile(file);
+  return contents && EncodingOf(*contents) != Encoding::kAnsi;
 }
 
 }  // namespace jukett::sim

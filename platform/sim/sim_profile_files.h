@@ -26,6 +26,10 @@ std::optional<std::string> ProfileWithValue(std::string_view contents, std::stri
 // Profile files on a simulated file system, following the rules above, in
 // the encodings the platform keeps them: the ANSI code page (1252 here) for
 // a file it creates, UTF-16LE for a file that opens with its byte-order mark.
+// A file in UTF-8 or UTF-16BE with its mark is made UTF-16LE, through a new
+// file that replaces it, as the real adapter does (one that cannot be
+// replaced is read as Wine reads it, by its mark). A file that cannot be
+// read is neither read nor written.
 class SimProfileFiles : public ProfileFiles {
  public:
   explicit SimProfileFiles(SimFileSystem& files) : files_(files) {}

@@ -38,6 +38,14 @@ std::string ReadAnsi(int capacity, Fill fill) {
   return WrittenText(buffer, written);
 }
 
+// Room for a text of the length a window claims, with its terminating zero;
+// nothing when it claims more than any chat input holds. Such a text cannot
+// be read whole, and a cut one must never be put back in its place.
+std::optional<std::size_t> RoomForText(LRESULT claimed) {
+  if (claimed > kMaxWindowTextUnits) return std::nullopt;
+  return static_cast<std::size_t>(claimed) + 1;
+}
+
 // A message in the ANSI code page, carrying `buffer` when one is given.
 Delivery AnsiMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      std::optional<std::string> buffer = std::nullopt) {
@@ -128,9 +136,10 @@ std::optional<std::string> Win32HostWindows::UserTextAnsi(HWND window) {
   const auto length = sender_.Send(AnsiMessage(window, WM_GETTEXTLENGTH, 0, 0));
   if (!length) return std::nullopt;
   if (length->result <= 0) return std::string();
-  const auto capacity = static_cast<std::size_t>(length->result) + 1;
+  const auto capacity = RoomForText(length->result);
+  if (!capacity) return std::nullopt;
   auto text =
-      sender_.Send(AnsiMessage(window, WM_GETTEXT, capacity, 0, std::string(capacity, '\0')));
+      sender_.Send(AnsiMessage(window, WM_GETTEXT, *capacity, 0, std::string(*capacity, '\0')));
   if (!text) return std::nullopt;
   return WrittenText(*text->buffer, text->result);
 }
@@ -139,12 +148,13 @@ std::optional<std::string> Win32HostWindows::UserTextWide(HWND window) {
   const auto length = sender_.Send(WideMessage(window, WM_GETTEXTLENGTH, 0));
   if (!length) return std::nullopt;
   if (length->result <= 0) return std::string();
-  const auto capacity = static_cast<std::size_t>(length->result) + 1;
+  const auto capacity = RoomForText(length->result);
+  if (!capacity) return std::nullopt;
   auto text =
-      sender_.Send(WideMessage(window, WM_GETTEXT, capacity, std::wstring(capacity, L'\0')));
+      sender_.Send(WideMessage(window, WM_GETTEXT, *capacity, std::wstring(*capacity, L'\0')));
   if (!text) return std::nullopt;
   if (text->result <= 0) return std::string();
-  const auto written = std::min(static_cast<std::size_t>(text->result), capacity - 1);
+  const auto written = std::min(static_cast<std::size_t>(text->result), *capacity - 1);
   return WideToUtf8(std::wstring_view(*text->wideBuffer).substr(0, written));
 }
 

@@ -9,7 +9,9 @@ namespace jukett::win32 {
 // system converts the texts to the file's encoding itself, the ANSI code page
 // for every file it creates, UTF-16LE for a file that begins with its
 // byte-order mark. A file is turned Unicode here only when a text would not
-// survive its code page.
+// survive its code page; a file in UTF-8 or UTF-16BE, which Wine reads and
+// Windows does not, is made UTF-16LE before the system reads or writes it.
+// Either way the new file replaces the old one whole, or nothing changes.
 class Win32ProfileFiles : public ProfileFiles {
  public:
   std::string ReadString(std::string_view section, std::string_view key,

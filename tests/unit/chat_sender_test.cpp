@@ -2,8 +2,14 @@
 
 #include <gmock/gmock.h>
 
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "chathost/host_classes.h"
 #include "tests/unit/host_fixture.h"
+#include "util/timed_wait.h"
 
 namespace jukett::sim {
 namespace {
@@ -152,6 +158,40 @@ TEST_F(ChatSending, FindsTheRoomAfreshForEveryLine) {
   SendChat(host, "two");
   ASSERT_EQ(client.Posted().size(), 2u);
   EXPECT_EQ(client.Posted()[1].room, next);
+}
+
+// A desktop on which the user clicks while the client tells what is typed:
+// the click waits in the queue for the next pump.
+class ClickWhileReading : public SimDesktop {
+ public:
+  std::optional<std::string> UserText(Window window) override {
+    auto typed = SimDesktop::UserText(window);
+    if (click) Post(std::exchange(click, {}));
+    return typed;
+  }
+  std::function<void()> click;
+};
+
+TEST(ChatSendingWithAClickQueued, KeepsWhatTheUserTypesWhileTheClickIsHandled) {
+  ClickWhileReading desktop;
+  SimHostClient client{desktop};
+  HostPorts host{desktop, desktop};
+  client.AddWelcome("Welcome, kelvor!");  // the room is not the first child: the search pumps
+  const Window input = client.ChatInput(client.AddChatRoom());
+  desktop.StageText(input, "see you at");
+  // The click announces itself and pauses; the user types on meanwhile.
+  desktop.click = [&] {
+    SendChat(host, "dir hidden");
+    desktop.PostAt(desktop.Now() + 0.3, [&] { desktop.StageText(input, "see you at 8 tonight"); });
+    WaitSeconds(desktop, desktop, 0.6);
+  };
+
+  SendChat(host, "playing");
+  desktop.ProcessPendingEvents();
+
+  EXPECT_EQ(desktop.TextOf(input), "see you at 8 tonight");
+  ASSERT_EQ(client.Posted().size(), 2u);
+  EXPECT_EQ(client.Posted()[0].text, "playing");
 }
 
 using ChatSendingWithoutHost = NoHostTest;

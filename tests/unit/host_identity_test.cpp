@@ -1,5 +1,9 @@
 #include "chathost/host_identity.h"
 
+#include <climits>
+#include <string>
+#include <vector>
+
 #include "chathost/host_classes.h"
 #include "chathost/window_text.h"
 #include "tests/unit/host_fixture.h"
@@ -138,6 +142,30 @@ TEST_F(WindowText, ReadsTheWholeTextAndNothingForNoWindow) {
   desktop.ForgetMessages();
   EXPECT_EQ(ReadWindowText(desktop, kNoWindow), "");
   EXPECT_TRUE(desktop.Messages().empty());
+}
+
+// A client that claims its windows hold nearly INT_MAX characters.
+class BoastingDesktop : public SimDesktop {
+ public:
+  int CaptionLength(Window) override { return INT_MAX; }
+  int TextLength(Window) override { return INT_MAX; }
+  std::string Text(Window window, int capacity) override {
+    capacities.push_back(capacity);
+    return SimDesktop::Text(window, capacity);
+  }
+  std::vector<int> capacities;
+};
+
+TEST(WindowTextOfABoastingClient, ReadsNoMoreThanAChatInputCanHold) {
+  BoastingDesktop desktop;
+  HostPorts host{desktop, desktop};
+  const Window parent = desktop.AddWindow("MDIClient");
+  const Window window = desktop.AddWindow("AOL Child", "Welcome, kelvor!", parent);
+  EXPECT_EQ(ReadWindowText(desktop, window), "Welcome, kelvor!");
+  ASSERT_EQ(desktop.capacities.size(), 1u);
+  EXPECT_GT(desktop.capacities[0], 32767);
+  EXPECT_LE(desktop.capacities[0], kMaxWindowTextUnits + 1);
+  EXPECT_EQ(FindChildByCaption(host, parent, window, "kelvor"), window);
 }
 
 TEST_F(WindowText, CaptionSearchNeedsAReadablePatternClass) {

@@ -74,6 +74,16 @@ TEST_F(Lifecycle, ACloseDuringTheGreetingKeepsTheStoredFolder) {
   EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
 }
 
+TEST_F(Lifecycle, ASettingsFileHeldByAnotherProgramAtStartUpKeepsTheStoredFolder) {
+  Store("C:\\Music\\Empty");
+  files.SetHold(kSettingsFile, SimFileSystem::Hold::kExclusive);
+  frm.Load();
+  EXPECT_EQ(form.DirPath(), "C:\\Music");
+  files.SetHold(kSettingsFile, SimFileSystem::Hold::kNone);  // let go before the quit
+  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
+}
+
 TEST_F(Lifecycle, ARestoredFolderIsStoredAgainAsTheListsShowIt) {
   Store("c:\\music\\EMPTY\\");
   frm.Load();

@@ -107,11 +107,11 @@ TEST_F(Mp3PlayTest, ATrackThatCannotBeOpenedStopsTheOldOneAndSaysSo) {
 }
 
 TEST_F(Mp3PlayTest, CommandsWithNothingOpenChangeNothing) {
-  PauseTrack(media);
-  ResumeTrack(media);
+  EXPECT_FALSE(PauseTrack(media));
+  EXPECT_FALSE(ResumeTrack(media));
   SetMute(media, true);
-  StopPlayback(media);
-  StopPlayback(media);
+  EXPECT_FALSE(StopPlayback(media));
+  EXPECT_FALSE(StopPlayback(media));
   EXPECT_FALSE(media.IsOpen());
   EXPECT_EQ(media.Commands().size(), 7u);
   PlayTrack(media, "C:\\Music\\second.mp3", false);
@@ -119,6 +119,22 @@ TEST_F(Mp3PlayTest, CommandsWithNothingOpenChangeNothing) {
   StopPlayback(media);
   StopPlayback(media);
   EXPECT_EQ(media.OpenDevices(), 0);
+}
+
+// As measured under Wine: an open device takes pause, resume and stop in
+// any state, a closed one none of them.
+TEST_F(Mp3PlayTest, PauseResumeAndStopSayWhetherTheDeviceTookThem) {
+  PlayTrack(media, "C:\\Music\\second.mp3", false);
+  EXPECT_TRUE(TogglePause(media, false)) << "playing";
+  EXPECT_TRUE(TogglePause(media, true)) << "playing";
+  EXPECT_TRUE(TogglePause(media, true)) << "paused";
+  EXPECT_TRUE(TogglePause(media, false)) << "paused";
+  media.EndTrack();
+  EXPECT_TRUE(TogglePause(media, true)) << "ended";
+  EXPECT_TRUE(TogglePause(media, false)) << "ended";
+  EXPECT_TRUE(StopPlayback(media)) << "ended";
+  EXPECT_FALSE(TogglePause(media, true)) << "stopped";
+  EXPECT_FALSE(TogglePause(media, false)) << "stopped";
 }
 
 TEST_F(Mp3PlayTest, StopClosesEveryDeviceNotOnlyTheTrack) {

@@ -86,6 +86,46 @@ TEST_F(SettingsTest, AFailedWriteLeavesTheFileAsItWas) {
   EXPECT_FALSE(files.FileExists(nowhere));
 }
 
+// What can keep the settings file from being read or replaced.
+struct Obstacle {
+  const char* name;
+  void (*stage)(sim::SimFileSystem& files, const std::string& file);
+};
+void PrintTo(const Obstacle& obstacle, std::ostream* out) { *out << obstacle.name; }
+
+class SettingsObstacle : public SettingsTest, public ::testing::WithParamInterface<Obstacle> {};
+
+TEST_P(SettingsObstacle, AFolderThatCannotBeStoredAsAskedChangesNoByte) {
+  const std::string before = "[other]\r\nkey=caf\xE9\r\n[juKett ZRV]\r\npath=C:\\Good\r\n";
+  files.WriteFile(file, before);
+  GetParam().stage(files, file);
+  Write("C:\\\xD0\x96\xD1\x83\xD0\xBA");  // "Жук", outside the code page
+  files.SetHold(file, sim::SimFileSystem::Hold::kNone);
+  files.SetReadDenied(file, false);
+  EXPECT_EQ(Bytes(), before);
+  EXPECT_FALSE(files.FileExists(file + ".new"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , SettingsObstacle,
+    ::testing::Values(Obstacle{"ReadDenied",
+                               [](auto& files, const auto& file) {
+                                 files.SetReadDenied(file, true);
+                               }},
+                      Obstacle{"HeldWithoutSharing",
+                               [](auto& files, const auto& file) {
+                                 files.SetHold(file, sim::SimFileSystem::Hold::kExclusive);
+                               }},
+                      Obstacle{"HeldSharing",
+                               [](auto& files, const auto& file) {
+                                 files.SetHold(file, sim::SimFileSystem::Hold::kSharing);
+                               }},
+                      Obstacle{"NoNewFiles",
+                               [](auto& files, const auto&) {
+                                 files.SetNoNewFiles("C:\\Program Files\\juKett", true);
+                               }}),
+    [](const auto& test) { return std::string(test.param.name); });
+
 TEST(ProfileRules, FirstOfDuplicatesWinsAndQuotesAreDropped) {
   const std::string text = "top=before\r\n[a]\r\nk=1\r\nk=2\r\n[A]\r\nk=3\r\nq=\"quoted\"\r\n";
   EXPECT_EQ(sim::ProfileValue(text, "a", "k"), "1");

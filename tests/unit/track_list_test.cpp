@@ -59,6 +59,7 @@ TEST_F(TrackList, DoubleClickOnTheTrackThatPlaysRestartsAndAnnouncesAgain) {
 TEST_F(TrackList, AVanishedTrackStopsTheMusicButIsNotAnnounced) {
   Select(0);
   frm.DblClick(Control::File1);
+  frm.Click(Control::lbpause);
   client.ForgetPosted();
   Select(2);
   files.RemoveFile("C:\\Music\\Zed.mp3");
@@ -66,6 +67,7 @@ TEST_F(TrackList, AVanishedTrackStopsTheMusicButIsNotAnnounced) {
   EXPECT_EQ(media.Commands().back(), "open  type mpegvideo alias mp3play");
   EXPECT_FALSE(media.IsOpen());
   EXPECT_TRUE(Posted().empty());
+  EXPECT_EQ(form.Caption(Control::lbpause), "4") << "as it was before the failed open";
 }
 
 TEST_F(TrackList, ADoubleClickWithoutASelectionDoesNothingAtAll) {

@@ -103,6 +103,9 @@ TEST_F(Transport, PreviousSelectsTheEntryBeforeAndJoinsWithASlash) {
 
 TEST_F(Transport, PauseTwiceTogglesTheCaptionAndAnnouncesBoth) {
   Select(0);
+  frm.Click(Control::lbplay);
+  media.ForgetTrace();
+  client.ForgetPosted();
   frm.Click(Control::lbpause);
   EXPECT_EQ(form.Caption(Control::lbpause), "4");
   frm.Click(Control::lbpause);
@@ -129,6 +132,7 @@ TEST_F(Transport, PlayWhilePausedRestoresThePauseGlyph) {
 
 TEST_F(Transport, NextWhilePausedKeepsThePlayGlyphSoTheNextPauseResumes) {
   Select(0);
+  frm.Click(Control::lbplay);
   frm.Click(Control::lbpause);
   frm.Click(Control::lbfoward);
   EXPECT_EQ(form.Caption(Control::lbpause), "4");
@@ -140,6 +144,7 @@ TEST_F(Transport, NextWhilePausedKeepsThePlayGlyphSoTheNextPauseResumes) {
 
 TEST_F(Transport, StopKeepsTheSelectionAndThePauseCaption) {
   Select(1);
+  frm.Click(Control::lbplay);
   frm.Click(Control::lbpause);
   media.ForgetTrace();
   frm.Click(Control::lbstop);
@@ -147,6 +152,49 @@ TEST_F(Transport, StopKeepsTheSelectionAndThePauseCaption) {
   EXPECT_EQ(LastPosted(), TrackAnnouncement(TrackEvent::Stopped, "b side.mp3"));
   EXPECT_EQ(form.SelectedIndex(), 1);
   EXPECT_EQ(form.Caption(Control::lbpause), "4");
+}
+
+// The device's answer decides: what it refused is not announced.
+TEST_F(Transport, NothingIsAnnouncedForATrackThatDidNotOpen) {
+  Select(0);
+  frm.Click(Control::lbplay);
+  client.ForgetPosted();
+  files.RemoveFile("C:\\Music\\b side.mp3");
+  frm.Click(Control::lbfoward);
+  frm.Click(Control::lbpause);
+  EXPECT_EQ(form.Caption(Control::lbpause), ";") << "nothing was paused";
+  frm.Click(Control::lbstop);
+  EXPECT_TRUE(Posted().empty());
+  EXPECT_FALSE(media.IsOpen());
+}
+
+TEST_F(Transport, AFailedPlayLeavesThePauseButtonAsItWas) {
+  Select(0);
+  frm.Click(Control::lbplay);
+  frm.Click(Control::lbpause);
+  client.ForgetPosted();
+  files.RemoveFile("C:\\Music\\b side.mp3");
+  Select(1);
+  frm.Click(Control::lbplay);
+  EXPECT_EQ(form.Caption(Control::lbpause), "4");
+  // Nothing is open to resume: the button says so, and the room hears nothing.
+  frm.Click(Control::lbpause);
+  EXPECT_EQ(form.Caption(Control::lbpause), ";");
+  EXPECT_TRUE(Posted().empty());
+}
+
+TEST_F(Transport, AfterAStopNeitherPauseNorStopIsAnnouncedAgain) {
+  Select(0);
+  frm.Click(Control::lbplay);
+  frm.Click(Control::lbpause);
+  frm.Click(Control::lbstop);
+  client.ForgetPosted();
+  frm.Click(Control::lbpause);
+  EXPECT_EQ(form.Caption(Control::lbpause), ";");
+  frm.Click(Control::lbpause);
+  EXPECT_EQ(form.Caption(Control::lbpause), ";");
+  frm.Click(Control::lbstop);
+  EXPECT_TRUE(Posted().empty());
 }
 
 }  // namespace

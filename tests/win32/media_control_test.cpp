@@ -1,4 +1,5 @@
-// The Windows media control adapter's short paths, on real files.
+// The Windows media control adapter: short paths on real files, and the
+// device's answers.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/win32_media_control.h"
+#include "playback/mp3_play.h"
 
 namespace jukett {
 namespace {
@@ -43,6 +45,16 @@ TEST(Win32MediaControl, ShortPathsAreWholeHoweverLongAndEmptyWhenMissing) {
 
   DeleteFileW(track.c_str());
   for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());
+}
+
+// The player announces a pause, resume or stop only when the device carried
+// it out; with no track open it refuses each (a track playing is a case for
+// the real sound test, which has a sound device).
+TEST(Win32MediaControl, PauseResumeAndStopAreRefusedWithNothingOpen) {
+  win32::Win32MediaControl media;
+  EXPECT_FALSE(PauseTrack(media));
+  EXPECT_FALSE(ResumeTrack(media));
+  EXPECT_FALSE(StopPlayback(media));
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // Plays tracks through the real media control adapter on commands read from
 // standard input, one a line, so that a test outside Wine can act, listen
 // and measure in turn. Each command is answered with "ok" once it was sent,
-// except a play whose track did not open: "not opened". Like the player, the
-// probe starts each track muted after a mute, until an unmute.
+// except a play whose track did not open ("not opened") and a pause, resume
+// or stop that the device refused ("refused"). Like the player, the probe
+// starts each track muted after a mute, until an unmute.
 //   play <path>  pause  resume  stop  mute  unmute  quit
 #include <cstdio>
 #include <string>
@@ -26,12 +27,12 @@ int main() {
         std::fflush(stdout);
         continue;
       }
-    } else if (command == "pause") {
-      jukett::TogglePause(media, true);
-    } else if (command == "resume") {
-      jukett::TogglePause(media, false);
-    } else if (command == "stop") {
-      jukett::StopPlayback(media);
+    } else if (command == "pause" || command == "resume" || command == "stop") {
+      const bool done = command == "stop" ? jukett::StopPlayback(media)
+                                          : jukett::TogglePause(media, command == "pause");
+      std::puts(done ? "ok" : "refused");
+      std::fflush(stdout);
+      continue;
     } else if (command == "mute" || command == "unmute") {
       muted = command == "mute";
       jukett::SetMute(media, muted);

@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/sim/sim_code_page.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_profile_files.h"
+#include "platform/win32/ansi_text.h"
 #include "platform/win32/win32_profile_files.h"
 
 namespace jukett {
@@ -166,12 +168,29 @@ TEST_F(ProfileRules, TheSameWritesLeaveTheSameBytes) {
   }
 }
 
+std::string Utf16BigEndian(std::wstring_view text) {
+  std::string bytes;
+  for (wchar_t c : text) bytes.append({static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)});
+  return bytes;
+}
+
+// Files saved by editors with a byte-order mark other than UTF-16LE's,
+// holding letters inside the code page and outside it, the mark right before
+// a section.
+std::vector<Case> MarkedFiles() {
+  const std::wstring text = L"[juKett ZRV]\r\npath=C:\\Caf\u00E9\r\n[a]\r\nk=\u0416 \u00BB\r\n";
+  return {{"utf8", "\xEF\xBB\xBF" + win32::WideToUtf8(text)},
+          {"utf16be", Utf16BigEndian(L"\uFEFF" + text)}};
+}
+
 TEST_F(ProfileRules, TextsOutsideTheCodePageMakeTheSameUnicodeFiles) {
   const std::string unicodeStart =
       std::string("\xFF\xFE[\0a\0]\0\r\0\n\0k\0=\0\x16\x04\r\0\n\0", 20);
   const std::vector<Case> starts = {{"missing", {}},
                                     {"ansi", "[a]\r\nk=caf\xE9 \xBB\r\n[b]\r\nj=2\r\n"},
-                                    {"unicode", unicodeStart}};
+                                    {"unicode", unicodeStart},
+                                    MarkedFiles()[0],
+                                    MarkedFiles()[1]};
   // UTF-8: plain, inside the code page, outside it, and one the system would
   // write as a look-alike ("l" for "\u0142").
   const char* const values[] = {"C:\\Music", "caf\xC3\xA9", "\xD0\x96\xD1\x83\xD0\xBA",
@@ -180,27 +199,116 @@ TEST_F(ProfileRules, TextsOutsideTheCodePageMakeTheSameUnicodeFiles) {
   win32::Win32ProfileFiles real;
   for (const auto& start : starts) {
     for (const char* value : values) {
-      const std::string path = PathOf("e-" + start.name);
-      std::filesystem::remove(path);
-      sim::SimFileSystem files;
-      files.AddDirectory("C:\\p");
-      sim::SimProfileFiles simulated(files);
-      const std::string simPath = "C:\\p\\f.ini";
-      if (start.name != "missing") {
-        Store(path, start.bytes);
-        files.WriteFile(simPath, start.bytes);
+      // Read first, as the player does at start-up, or written straight away.
+      for (const bool readFirst : {false, true}) {
+        const std::string path = PathOf("e-" + start.name);
+        std::filesystem::remove(path);
+        sim::SimFileSystem files;
+        files.AddDirectory("C:\\p");
+        sim::SimProfileFiles simulated(files);
+        const std::string simPath = "C:\\p\\f.ini";
+        if (start.name != "missing") {
+          Store(path, start.bytes);
+          files.WriteFile(simPath, start.bytes);
+        }
+        const std::string where = start.name + " with " + value + (readFirst ? ", read first" : "");
+        EXPECT_EQ(simulated.Holds(value, simPath), real.Holds(value, path)) << where;
+        if (readFirst) {
+          EXPECT_EQ(simulated.ReadString("a", "k", simPath), real.ReadString("a", "k", path))
+              << where;
+          ASSERT_EQ(files.ReadFile(simPath), Load(path)) << where;
+        }
+        simulated.WriteString("juKett ZRV", "path", value, simPath);
+        real.WriteString("juKett ZRV", "path", value, path);
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, std::filesystem::path(path).c_str());
+        ASSERT_EQ(files.ReadFile(simPath), Load(path)) << where;
+        EXPECT_EQ(simulated.ReadString("juKett ZRV", "path", simPath),
+                  real.ReadString("juKett ZRV", "path", path))
+            << where;
+        EXPECT_EQ(real.ReadString("juKett ZRV", "path", path), value) << where;
+        EXPECT_EQ(simulated.ReadString("a", "k", simPath), real.ReadString("a", "k", path))
+            << where;
       }
-      const std::string where = start.name + " with " + value;
-      EXPECT_EQ(simulated.Holds(value, simPath), real.Holds(value, path)) << where;
-      simulated.WriteString("juKett ZRV", "path", value, simPath);
-      real.WriteString("juKett ZRV", "path", value, path);
-      WritePrivateProfileStringW(nullptr, nullptr, nullptr, std::filesystem::path(path).c_str());
-      ASSERT_EQ(files.ReadFile(simPath), Load(path)) << where;
-      EXPECT_EQ(simulated.ReadString("juKett ZRV", "path", simPath),
-                real.ReadString("juKett ZRV", "path", path))
-          << where;
-      EXPECT_EQ(real.ReadString("juKett ZRV", "path", path), value) << where;
-      EXPECT_EQ(simulated.ReadString("a", "k", simPath), real.ReadString("a", "k", path)) << where;
+    }
+  }
+}
+
+// What keeps a settings file from being rewritten whole, staged for real and
+// in the simulation alike: another program holding it (an editor, a sync
+// client, a virus scanner), or no new file possible beside it. For real that
+// is a folder by the new file's name: Wine keeps no access rights on folders
+// that could refuse new files.
+struct RewriteObstacle {
+  const char* name;
+  HANDLE (*real)(const std::wstring& file);  // the other program's handle, if any
+  void (*simulated)(sim::SimFileSystem& files, const std::string& file);
+};
+
+const RewriteObstacle kRewriteObstacles[] = {
+    {"held without sharing",
+     [](const std::wstring& file) {
+       return CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+     },
+     [](sim::SimFileSystem& files, const std::string& file) {
+       files.SetHold(file, sim::SimFileSystem::Hold::kExclusive);
+     }},
+    {"held sharing",
+     [](const std::wstring& file) {
+       return CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, 0, nullptr);
+     },
+     [](sim::SimFileSystem& files, const std::string& file) {
+       files.SetHold(file, sim::SimFileSystem::Hold::kSharing);
+     }},
+    {"no new file beside it",
+     [](const std::wstring& file) {
+       CreateDirectoryW((file + L".new").c_str(), nullptr);
+       return INVALID_HANDLE_VALUE;
+     },
+     [](sim::SimFileSystem& files, const std::string& file) {
+       files.SetNoNewFiles(file.substr(0, file.find_last_of("\\/")), true);
+     }},
+};
+
+// The simulation fails where the platform does and leaves the same bytes; a
+// folder that cannot be stored as asked leaves them all as they were.
+TEST_F(ProfileRules, ObstaclesToARewriteStopTheSameWrites) {
+  const std::vector<Case> starts = {{"ansi", "[a]\r\nk=caf\xE9\r\n[b]\r\nj=2\r\n"},
+                                    MarkedFiles().front()};
+  win32::Win32ProfileFiles real;
+  for (const auto& obstacle : kRewriteObstacles) {
+    for (const auto& start : starts) {
+      for (const char* value : {"C:\\Music", "\xD0\x96\xD1\x83\xD0\xBA"}) {
+        const std::string path = PathOf(std::string("o-") + obstacle.name + "-" + start.name);
+        Store(path, start.bytes);
+        sim::SimFileSystem files;
+        files.AddDirectory("C:\\p");
+        sim::SimProfileFiles simulated(files);
+        const std::string simPath = "C:\\p\\f.ini";
+        files.WriteFile(simPath, start.bytes);
+        HANDLE holder = obstacle.real(std::filesystem::path(path).wstring());
+        obstacle.simulated(files, simPath);
+        const std::string where = std::string(obstacle.name) + ", " + start.name + ", " + value;
+        // A marked file that could not be made UTF-16LE is read as Wine reads it,
+        // which Windows does not.
+        if (start.name == "ansi") {
+          EXPECT_EQ(simulated.ReadString("a", "k", simPath), real.ReadString("a", "k", path))
+              << where;
+        }
+        simulated.WriteString("b", "path", value, simPath);
+        real.WriteString("b", "path", value, path);
+        if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
+        files.SetHold(simPath, sim::SimFileSystem::Hold::kNone);
+        EXPECT_EQ(files.ReadFile(simPath), Load(path)) << where;
+        if (!sim::AnsiHolds(value)) {
+          EXPECT_EQ(Load(path), start.bytes) << where;
+        }
+        const DWORD beside = GetFileAttributesA((path + ".new").c_str());
+        EXPECT_TRUE(beside == INVALID_FILE_ATTRIBUTES || (beside & FILE_ATTRIBUTE_DIRECTORY))
+            << where << ": no new file is left beside it";
+        EXPECT_FALSE(files.FileExists(simPath + ".new")) << where;
+        RemoveDirectoryA((path + ".new").c_str());
+      }
     }
   }
 }

@@ -70,11 +70,14 @@ class SettingsFile : public ::testing::Test {
                  .rdbuf();
     return value.str();
   }
+  std::wstring Ini() const { return folder + L"\\jukettzrv.ini"; }
   std::string Bytes() const {
     std::ostringstream bytes;
-    bytes << std::ifstream(std::filesystem::path(folder + L"\\jukettzrv.ini"), std::ios::binary)
-                 .rdbuf();
+    bytes << std::ifstream(std::filesystem::path(Ini()), std::ios::binary).rdbuf();
     return bytes.str();
+  }
+  void Store(const std::string& bytes) const {
+    std::ofstream(std::filesystem::path(Ini()), std::ios::binary) << bytes;
   }
 
   std::wstring folder;
@@ -145,6 +148,36 @@ TEST_F(SettingsFile, AWriteThatCannotBeMadeChangesNothing) {
   const std::string nowhere = jukett::SettingsFile(win32::WideToUtf8(folder + L"\\missing"));
   WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "C:\\x", nowhere);
   EXPECT_EQ(ReadSetting(profiles, kSettingsSection, kSettingsPathKey, nowhere), "");
+}
+
+// Files saved by editors with a byte-order mark: UTF-8 and UTF-16BE.
+struct MarkedFile {
+  const char* name;
+  std::string (*encode)(const std::wstring& text);
+};
+
+std::string AsUtf8WithMark(const std::wstring& text) {
+  return "\xEF\xBB\xBF" + win32::WideToUtf8(text);
+}
+std::string AsUtf16BigEndian(const std::wstring& text) {
+  std::string bytes = "\xFE\xFF";
+  for (wchar_t c : text) bytes.append({static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)});
+  return bytes;
+}
+
+TEST_F(SettingsFile, AMarkedFileKeepsEverySectionAndCharacterWhenTheFolderTurnsItUnicode) {
+  const std::string beetle = "C:\\\xD0\x96\xD1\x83\xD0\xBA";  // "Жук"
+  const std::wstring expected =
+      L"\uFEFF[juKett ZRV]\r\npath=C:\\\u0416\u0443\u043a\r\n[other]\r\nkey=\u0416 \u00BB\r\n";
+  for (const MarkedFile& marked :
+       {MarkedFile{"UTF-8", AsUtf8WithMark}, MarkedFile{"UTF-16BE", AsUtf16BigEndian}}) {
+    SCOPED_TRACE(marked.name);
+    Store(marked.encode(L"[juKett ZRV]\r\npath=C:\\Caf\u00E9\r\n[other]\r\nkey=\u0416 \u00BB\r\n"));
+    WriteSetting(profiles, kSettingsSection, kSettingsPathKey, beetle, file);
+    EXPECT_EQ(Bytes(), std::string(reinterpret_cast<const char*>(expected.data()),
+                                   expected.size() * sizeof(wchar_t)));
+    EXPECT_EQ(ProbeRead(), beetle);
+  }
 }
 
 }  // namespace
