@@ -172,6 +172,7 @@ std::optional<std::string> SimDesktop::UserText(Window window) {
   }
   const int size = std::stoi(*length);
   if (size <= 0) return std::string();
+  if (size > kMaxWindowTextUnits) return std::nullopt;
   return SendOne({MessageKind::GetText, window, {}, size + 1});
 }
 

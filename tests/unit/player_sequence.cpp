@@ -7,6 +7,7 @@
 
 #include "chathost/announcements.h"
 #include "chathost/host_identity.h"
+#include "platform/sim/sim_code_page.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_host_client.h"
@@ -33,8 +34,31 @@ constexpr std::array kFolders = {"C:\\Music", "C:\\Music\\Empty", "C:\\Music\\Su
 constexpr std::array kTrayCodes = {512, 514, 515, 517};
 constexpr const char* kProgramDir = "C:\\Program Files\\juKett";
 constexpr const char* kSettingsFile = "C:\\Program Files\\juKett\\jukettzrv.ini";
-constexpr const char* kSettings =
-    "[Other]\r\nname=caf\xE9 \xBB\r\n[juKett ZRV]\r\npath=C:\\Music\r\nextra=1\r\n[Last]\r\nx=y\r\n";
+constexpr std::string_view kSettings =
+    "[Other]\r\nname=caf\xC3\xA9 \xC2\xBB\r\n[juKett ZRV]\r\npath=C:\\Music\r\nextra=1\r\n"
+    "[Last]\r\nx=y\r\n";
+constexpr std::array<std::pair<const char*, const char*>, 3> kOtherKeys = {
+    {{"Other", "name"}, {"juKett ZRV", "extra"}, {"Last", "x"}}};
+
+// The settings file as an editor may have left it: none, ANSI, UTF-8 or
+// UTF-16 with a byte-order mark.
+std::optional<std::string> SettingsIn(int encoding) {
+  switch (encoding % 5) {
+    case 1:
+      return Utf8ToAnsi(kSettings);
+    case 2:
+      return "\xEF\xBB\xBF" + std::string(kSettings);
+    case 3:
+      return "\xFF\xFE" + Utf8ToUtf16Le(kSettings);
+    case 4: {
+      std::string big = Utf8ToUtf16Le(kSettings);
+      for (std::size_t i = 0; i + 1 < big.size(); i += 2) std::swap(big[i], big[i + 1]);
+      return "\xFE\xFF" + big;
+    }
+    default:
+      return std::nullopt;
+  }
+}
 // What a client slow to answer takes over each message.
 constexpr double kPromptAnswer = 0.25;
 // ... and what it may take over each one and still have a unit's six arrive
@@ -51,7 +75,7 @@ std::string Lower(std::string_view text) { return ToLowerAscii(text); }
 
 class World {
  public:
-  explicit World(bool withSettings) {
+  explicit World(int settings) {
     files.AddDirectory(kProgramDir);
     for (const char* name : {"A one.mp3", "b two.mp3", "C three.mp3"}) {
       files.AddFile(std::string("C:\\Music\\") + name, "tone");
@@ -59,8 +83,10 @@ class World {
     files.AddDirectory("C:\\Music\\Empty");
     files.AddFile("C:\\Music\\Sub\\d four.mp3", "tone");
     files.AddFile(std::string(kFolders[3]) + "\\e five.mp3", "tone");
-    if (withSettings) files.WriteFile(kSettingsFile, kSettings);
-    settingsBefore_ = files.ReadFile(kSettingsFile).value_or("");
+    if (const auto contents = SettingsIn(settings)) files.WriteFile(kSettingsFile, *contents);
+    for (const auto& [section, key] : kOtherKeys) {
+      before_.push_back(profiles.ReadString(section, key, kSettingsFile));
+    }
     form.SetFileListPath("C:\\Music");
     form.Connect(frm);
     process.OnEnd([this] { desktop.PlayerEnded(); });
@@ -116,7 +142,6 @@ class World {
           frm.MouseMove(Control::Form, {0, 0, static_cast<float>(code * 15), 0, true});
         });
       case Act::OpenFolder:
-        openedFolder_ = true;
         return Post(delay, [this, folder = pick(kFolders)] { form.SetDirPath(folder); });
       case Act::AddTrack:
         return files.AddFile("C:\\Music\\n" + std::to_string(step.which % 4) + " new.mp3", "tone");
@@ -160,6 +185,10 @@ class World {
       }
       case Act::Wait:
         return Live([&] { WaitSeconds(desktop, desktop, delay); });
+      case Act::HoldSettings:
+        files.SetHold(kSettingsFile, static_cast<SimFileSystem::Hold>(step.which % 3));
+        files.SetReadDenied(kSettingsFile, step.which % 4 == 3);
+        return files.SetNoNewFiles(kProgramDir, step.which % 5 == 4);
       case Act::LogOff:
         quitAt_ = std::min(quitAt_, desktop.Now() + delay);
         return Post(delay, [this] { form.Unload(); });
@@ -299,19 +328,19 @@ class World {
   }
 
   void CheckSettings() {
-    const std::string after = files.ReadFile(kSettingsFile).value_or("");
-    for (const auto& [section, key] : {std::pair{"Other", "name"}, std::pair{"juKett ZRV", "extra"},
-                                       std::pair{"Last", "x"}}) {
-      if (ProfileValue(after, section, key) != ProfileValue(settingsBefore_, section, key)) {
-        return Break(std::string("the settings file lost ") + section + "/" + key + ": " + after);
+    files.SetHold(kSettingsFile, SimFileSystem::Hold::kNone);
+    files.SetReadDenied(kSettingsFile, false);
+    for (std::size_t i = 0; i < kOtherKeys.size(); ++i) {
+      const auto& [section, key] = kOtherKeys[i];
+      if (profiles.ReadString(section, key, kSettingsFile) != before_[i]) {
+        return Break(std::string("the settings file lost ") + section + "/" + key);
       }
     }
+    // A folder is stored as asked or not at all; whatever is there opens.
     const std::string stored = profiles.ReadString("juKett ZRV", "path", kSettingsFile);
-    const std::string expected = openedFolder_ ? form.DirPath() : "C:\\Music";
-    if (stored.empty() && !openedFolder_ && settingsBefore_.empty()) return;
-    if (Lower(files.LongPath(stored)) != Lower(files.LongPath(expected))) {
-      Break("the settings file gives back \"" + stored + "\" for \"" + expected + "\"");
-    }
+    if (stored.empty() || Lower(files.LongPath(stored)) == Lower(files.LongPath(form.DirPath())))
+      return;
+    if (Lower(stored) != "c:\\music") Break("the settings file gives back \"" + stored + "\"");
   }
 
  public:
@@ -330,8 +359,7 @@ class World {
  private:
   std::vector<Window> rooms_;
   std::map<Window, std::multimap<double, std::string>> typed_;
-  std::string settingsBefore_;
-  bool openedFolder_ = false;
+  std::vector<std::string> before_;
   int depth_ = 0;
   bool nested_ = false;
   bool ended_ = false;
@@ -345,7 +373,8 @@ class World {
 constexpr std::array kActNames = {
     "Click",      "DoubleClick", "SelectRow",   "Point",      "DragTitle", "Tray",      "OpenFolder",
     "AddTrack",   "DeleteTrack", "SpoilTrack",  "ClientSlow", "ClientBusy", "ClientHangs",
-    "ClientWell", "OpenRoom",    "CloseRoom",   "Type",       "Wait",      "LogOff"};
+    "ClientWell", "OpenRoom",    "CloseRoom",   "Type",       "Wait",      "HoldSettings",
+    "LogOff"};
 
 }  // namespace
 
@@ -356,8 +385,8 @@ void showValue(const Step& step, std::ostream& out) {
 
 void PrintTo(const Step& step, std::ostream* out) { showValue(step, *out); }
 
-std::optional<std::string> BrokenPromise(const std::vector<Step>& steps, bool withSettings) {
-  World world(withSettings);
+std::optional<std::string> BrokenPromise(const std::vector<Step>& steps, int settings) {
+  World world(settings);
   return world.Run(steps);
 }
 

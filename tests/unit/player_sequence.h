@@ -30,6 +30,7 @@ struct Step {
     CloseRoom,     // the first room
     Type,          // the user types into the first room's input
     Wait,          // the player's message loop runs a while
+    HoldSettings,  // another program holds the settings file, or it cannot be read or made anew
     LogOff,        // the session ends: the window is unloaded
   };
   Act act;
@@ -41,7 +42,8 @@ void PrintTo(const Step& step, std::ostream* out);
 void showValue(const Step& step, std::ostream& out);
 
 // The whole player on a simulated desktop, put through `steps` and then a
-// log-off; the first promise it broke, or nothing.
-std::optional<std::string> BrokenPromise(const std::vector<Step>& steps, bool withSettings = true);
+// log-off, with a settings file in one of several encodings (0: none); the
+// first promise it broke, or nothing.
+std::optional<std::string> BrokenPromise(const std::vector<Step>& steps, int settings = 1);
 
 }  // namespace jukett::sim
