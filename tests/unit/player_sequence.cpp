@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "chathost/announcements.h"
@@ -64,7 +65,11 @@ constexpr double kPromptAnswer = 0.25;
 // ... and what it may take over each one and still have a unit's six arrive
 // before the program ends, bounded, after off.
 constexpr double kLateAnswer = 1.0;
-constexpr double kEndsWithin = 8.0;
+// From off to the end: an announcement may wait 2 s on each of its three
+// sends, and one click handled inside it as long again; a client that never
+// answers costs one wait and the bounded one at the end.
+constexpr double kEndsWithin = 15.0;
+constexpr double kEndsWithinWhenHung = 6.0;
 
 std::string Base(std::string_view path) {
   const auto slash = path.find_last_of("\\/");
@@ -118,7 +123,7 @@ class World {
     switch (step.act) {
       case Act::Click: {
         const Control control = pick(kControls);
-        if (control == Control::Label3) quitAt_ = std::min(quitAt_, desktop.Now() + delay);
+        if (control == Control::Label3) Quit(delay);
         return Post(delay, [this, control] { frm.Click(control); });
       }
       case Act::DoubleClick:
@@ -146,8 +151,10 @@ class World {
       case Act::AddTrack:
         return files.AddFile("C:\\Music\\n" + std::to_string(step.which % 4) + " new.mp3", "tone");
       case Act::DeleteTrack:
+        RememberOpened();
         return files.RemoveFile(TrackPath(step.which));
       case Act::SpoilTrack:
+        RememberOpened();
         return files.AddFile(TrackPath(step.which), "");
       case Act::ClientSlow:
         client.Program().SetAnswerDelay(delay);
@@ -159,10 +166,12 @@ class World {
         if (delay > kLateAnswer) AtRisk(desktop.Now() + delay);
         return Unreliable(desktop.Now() + delay + 2 * ClientProgram::kGiveUp);
       case Act::ClientHangs:
+        hung_ = true;
         client.Program().BusyUntil(kNever);
         AtRisk(kNever);
         return Unreliable(kNever);
       case Act::ClientWell:
+        hung_ = false;
         client.Program().SetAnswerDelay(0.0);
         client.Program().BusyUntil(desktop.Now());
         if (reliableFrom_ > desktop.Now()) reliableFrom_ = desktop.Now() + 2 * ClientProgram::kGiveUp;
@@ -190,7 +199,7 @@ class World {
         files.SetReadDenied(kSettingsFile, step.which % 4 == 3);
         return files.SetNoNewFiles(kProgramDir, step.which % 5 == 4);
       case Act::LogOff:
-        quitAt_ = std::min(quitAt_, desktop.Now() + delay);
+        Quit(delay);
         return Post(delay, [this] { form.Unload(); });
     }
   }
@@ -203,6 +212,12 @@ class World {
 
   // An event may run inside another's search for the room; the line of the
   // outer one then arrives after what the inner one did to the device.
+  void Quit(double delay) {
+    if (desktop.Now() + delay >= quitAt_) return;
+    quitAt_ = desktop.Now() + delay;
+    endsWithin_ = hung_ ? kEndsWithinWhenHung : kEndsWithin;
+  }
+
   void Post(double delay, std::function<void()> event) {
     desktop.PostAt(desktop.Now() + delay, [this, event = std::move(event)] {
       nested_ = nested_ || depth_ > 0;
@@ -274,16 +289,14 @@ class World {
     return last != trace.rend() && last->succeeded;
   }
 
-  // The name of the file the device last opened.
-  std::string LastOpened() const {
-    const auto& trace = media.Trace();
-    for (auto sent = trace.rbegin(); sent != trace.rend(); ++sent) {
-      if (!sent->succeeded || !sent->command.starts_with("open ")) continue;
-      std::string path = sent->command.substr(5, sent->command.find(" type ") - 5);
+  // Every file the device has opened, by name; read before a file goes.
+  void RememberOpened() {
+    for (const auto& sent : media.Trace()) {
+      if (!sent.succeeded || !sent.command.starts_with("open ")) continue;
+      std::string path = sent.command.substr(5, sent.command.find(" type ") - 5);
       std::erase(path, '"');
-      return Lower(Base(files.LongPath(path)));
+      if (files.FileExists(path)) opened_.insert(Lower(Base(files.LongPath(path))));
     }
-    return {};
   }
 
   // While the client answers promptly a line arrives within the player's
@@ -294,7 +307,8 @@ class World {
     const auto track = TrackOf(line);
     const bool muted = line == StatusAnnouncement(PlayerStatus::Muted);
     if (track) {
-      const bool named = LastOpened() == Lower(track->second);
+      RememberOpened();
+      const bool named = opened_.count(Lower(track->second)) != 0;
       const bool done = track->first == TrackEvent::Playing    ? !media.PlayingFile().empty()
                         : track->first == TrackEvent::Paused   ? CarriedOut("pause mp3play")
                         : track->first == TrackEvent::Unpaused ? CarriedOut("resume mp3play")
@@ -307,7 +321,7 @@ class World {
   }
 
   void CheckAfterTheEnd() {
-    if (endedAt_ - quitAt_ > kEndsWithin) {
+    if (endedAt_ - quitAt_ > endsWithin_) {
       return Break("ended " + std::to_string(endedAt_ - quitAt_) + " s after it was switched off");
     }
     // The client catches up with everything the player left with it.
@@ -365,6 +379,9 @@ class World {
   bool ended_ = false;
   double endedAt_ = 0.0;
   double quitAt_ = kNever;
+  double endsWithin_ = kEndsWithin;
+  bool hung_ = false;
+  std::set<std::string> opened_;
   double reliableFrom_ = 0.0;
   double safeFrom_ = 0.0;
   std::optional<std::string> broken_;
