@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <set>
 #include <sstream>
 
 #include "chathost/announcements.h"
@@ -151,10 +150,8 @@ class World {
       case Act::AddTrack:
         return files.AddFile("C:\\Music\\n" + std::to_string(step.which % 4) + " new.mp3", "tone");
       case Act::DeleteTrack:
-        RememberOpened();
         return files.RemoveFile(TrackPath(step.which));
       case Act::SpoilTrack:
-        RememberOpened();
         return files.AddFile(TrackPath(step.which), "");
       case Act::ClientSlow:
         client.Program().SetAnswerDelay(delay);
@@ -162,6 +159,7 @@ class World {
         if (delay > kLateAnswer) AtRisk(kNever);
         return;
       case Act::ClientBusy:
+        hung_ = false;
         client.Program().BusyUntil(desktop.Now() + delay);
         if (delay > kLateAnswer) AtRisk(desktop.Now() + delay);
         return Unreliable(desktop.Now() + delay + 2 * ClientProgram::kGiveUp);
@@ -289,16 +287,6 @@ class World {
     return last != trace.rend() && last->succeeded;
   }
 
-  // Every file the device has opened, by name; read before a file goes.
-  void RememberOpened() {
-    for (const auto& sent : media.Trace()) {
-      if (!sent.succeeded || !sent.command.starts_with("open ")) continue;
-      std::string path = sent.command.substr(5, sent.command.find(" type ") - 5);
-      std::erase(path, '"');
-      if (files.FileExists(path)) opened_.insert(Lower(Base(files.LongPath(path))));
-    }
-  }
-
   // While the client answers promptly a line arrives within the player's
   // wait, so the device is still as the player left it when it spoke.
   void CheckAsPosted(const std::string& line) {
@@ -307,8 +295,10 @@ class World {
     const auto track = TrackOf(line);
     const bool muted = line == StatusAnnouncement(PlayerStatus::Muted);
     if (track) {
-      RememberOpened();
-      const bool named = opened_.count(Lower(track->second)) != 0;
+      // A pause, resume or stop names the selected track, which may differ
+      // from the one open; only the track that plays is held to its name.
+      const bool named = track->first != TrackEvent::Playing ||
+                         Lower(Base(media.PlayingFile())) == Lower(track->second);
       const bool done = track->first == TrackEvent::Playing    ? !media.PlayingFile().empty()
                         : track->first == TrackEvent::Paused   ? CarriedOut("pause mp3play")
                         : track->first == TrackEvent::Unpaused ? CarriedOut("resume mp3play")
@@ -381,7 +371,6 @@ class World {
   double quitAt_ = kNever;
   double endsWithin_ = kEndsWithin;
   bool hung_ = false;
-  std::set<std::string> opened_;
   double reliableFrom_ = 0.0;
   double safeFrom_ = 0.0;
   std::optional<std::string> broken_;
