@@ -31,7 +31,11 @@ Window SimDesktop::AddWindow(std::string windowClass, std::string text, Window p
   const Window window = nextWindow_;
   nextWindow_ += 0x10;
   const auto* parentState = Find(parent);
-  windows_[window] = WindowState{std::move(windowClass), std::move(text), parent, kNoMenu, {},
+  windows_[window] = WindowState{std::move(windowClass),
+                                 std::move(text),
+                                 parent,
+                                 kNoMenu,
+                                 {},
                                  parentState ? parentState->program : 0};
   creationOrder_.push_back(window);
   return window;
@@ -167,7 +171,8 @@ void SimDesktop::DeliverChar(Window window, char character) {
 
 std::optional<std::string> SimDesktop::UserText(Window window) {
   const auto length = SendOne({MessageKind::GetTextLength, window, {}});
-  if (!length || std::find(unanswering_.begin(), unanswering_.end(), window) != unanswering_.end()) {
+  if (!length ||
+      std::find(unanswering_.begin(), unanswering_.end(), window) != unanswering_.end()) {
     return std::nullopt;
   }
   const int size = std::stoi(*length);
@@ -181,7 +186,8 @@ void SimDesktop::EditInOrder(const std::vector<WindowEdit>& edits) {
   for (const WindowEdit& edit : edits) {
     if (edit.window == kNoWindow) continue;
     if (edit.kind == WindowEdit::Kind::Char) {
-      if (!edit.text.empty()) steps.push_back({MessageKind::Char, edit.window, edit.text.substr(0, 1)});
+      if (!edit.text.empty())
+        steps.push_back({MessageKind::Char, edit.window, edit.text.substr(0, 1)});
     } else {
       steps.push_back({MessageKind::SetText, edit.window, edit.text});
     }
@@ -200,7 +206,8 @@ void SimDesktop::FinishEdits(double maxSeconds) {
       moment = std::min(moment, program.UnitAnsweredAt());
     }
     if (!onTheWay) return;
-    if (const ClientProgram* next = NextProgram(kNever)) moment = std::min(moment, next->NextMoment());
+    if (const ClientProgram* next = NextProgram(kNever))
+      moment = std::min(moment, next->NextMoment());
     if (moment > deadline) return MoveClockTo(deadline);
     MoveClockTo(moment, moment <= now_);
   }

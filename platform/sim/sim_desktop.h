@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/sim/sim_program.h"
 #include "ports/clock.h"
 #include "ports/event_pump.h"
-#include "platform/sim/sim_program.h"
 #include "ports/host_windows.h"
 
 namespace jukett::sim {

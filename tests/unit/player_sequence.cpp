@@ -26,9 +26,9 @@ namespace {
 using Act = Step::Act;
 
 constexpr std::array kDelays = {0.0, 0.05, 0.15, 0.3, 0.7, 1.5, 3.0, 8.0};
-constexpr std::array kControls = {Control::lbback, Control::lbstop,  Control::lbplay,
+constexpr std::array kControls = {Control::lbback,  Control::lbstop,   Control::lbplay,
                                   Control::lbpause, Control::lbfoward, Control::Label2,
-                                  Control::Label3, Control::Label4,  Control::Label5};
+                                  Control::Label3,  Control::Label4,   Control::Label5};
 constexpr std::array kFolders = {"C:\\Music", "C:\\Music\\Empty", "C:\\Music\\Sub",
                                  "C:\\\xD0\x9C\xD1\x83\xD0\xB7\xD1\x8B\xD0\xBA\xD0\xB0"};
 constexpr std::array kTrayCodes = {512, 514, 515, 517};
@@ -100,7 +100,10 @@ class World {
   }
 
   std::optional<std::string> Run(const std::vector<Step>& steps) {
-    Live([&] { frm.Load(); form.Show(); });
+    Live([&] {
+      frm.Load();
+      form.Show();
+    });
     for (const Step& step : steps) {
       if (ended_ || broken_) break;
       Do(step);
@@ -117,7 +120,9 @@ class World {
  private:
   void Do(const Step& step) {
     const double delay = kDelays[static_cast<std::size_t>(step.when) % kDelays.size()];
-    const auto pick = [&](const auto& list) { return list[static_cast<std::size_t>(step.which) % list.size()]; };
+    const auto pick = [&](const auto& list) {
+      return list[static_cast<std::size_t>(step.which) % list.size()];
+    };
     const Pointer none{};
     switch (step.act) {
       case Act::Click: {
@@ -135,7 +140,8 @@ class World {
           if (form.FileCount() > 0) form.SetSelectedIndex(row % form.FileCount());
         });
       case Act::Point:
-        return Post(delay, [this, control = pick(kControls), none] { frm.MouseMove(control, none); });
+        return Post(delay,
+                    [this, control = pick(kControls), none] { frm.MouseMove(control, none); });
       case Act::DragTitle:
         return Post(delay, [this, by = static_cast<float>(step.which * 600 - 3000)] {
           frm.MouseDown(Control::Label1, {1, 0, 100, 100});
@@ -172,7 +178,8 @@ class World {
         hung_ = false;
         client.Program().SetAnswerDelay(0.0);
         client.Program().BusyUntil(desktop.Now());
-        if (reliableFrom_ > desktop.Now()) reliableFrom_ = desktop.Now() + 2 * ClientProgram::kGiveUp;
+        if (reliableFrom_ > desktop.Now())
+          reliableFrom_ = desktop.Now() + 2 * ClientProgram::kGiveUp;
         if (safeFrom_ > desktop.Now()) safeFrom_ = desktop.Now() + 2 * ClientProgram::kGiveUp;
         return;
       case Act::OpenRoom:
@@ -266,13 +273,14 @@ class World {
 
   // The event and track a track line names.
   std::optional<std::pair<TrackEvent, std::string>> TrackOf(const std::string& line) {
-    for (TrackEvent event : {TrackEvent::Playing, TrackEvent::Paused, TrackEvent::Unpaused,
-                             TrackEvent::Stopped}) {
+    for (TrackEvent event :
+         {TrackEvent::Playing, TrackEvent::Paused, TrackEvent::Unpaused, TrackEvent::Stopped}) {
       const std::string probe = TrackAnnouncement(event, "\x01");
       const auto hole = probe.find('\x01');
       const std::string head = probe.substr(0, hole);
       const std::string tail = probe.substr(hole + 1);
-      if (line.size() < probe.size() - 1 || !line.starts_with(head) || !line.ends_with(tail)) continue;
+      if (line.size() < probe.size() - 1 || !line.starts_with(head) || !line.ends_with(tail))
+        continue;
       const std::string name = line.substr(head.size(), line.size() - head.size() - tail.size());
       if (line == TrackAnnouncement(event, name)) return std::make_pair(event, name);
     }
@@ -376,11 +384,11 @@ class World {
   std::optional<std::string> broken_;
 };
 
-constexpr std::array kActNames = {
-    "Click",      "DoubleClick", "SelectRow",   "Point",      "DragTitle", "Tray",      "OpenFolder",
-    "AddTrack",   "DeleteTrack", "SpoilTrack",  "ClientSlow", "ClientBusy", "ClientHangs",
-    "ClientWell", "OpenRoom",    "CloseRoom",   "Type",       "Wait",      "HoldSettings",
-    "LogOff"};
+constexpr std::array kActNames = {"Click",       "DoubleClick", "SelectRow",    "Point",
+                                  "DragTitle",   "Tray",        "OpenFolder",   "AddTrack",
+                                  "DeleteTrack", "SpoilTrack",  "ClientSlow",   "ClientBusy",
+                                  "ClientHangs", "ClientWell",  "OpenRoom",     "CloseRoom",
+                                  "Type",        "Wait",        "HoldSettings", "LogOff"};
 
 }  // namespace
 
