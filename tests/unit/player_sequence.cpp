@@ -59,7 +59,8 @@ std::optional<std::string> SettingsIn(int encoding) {
       return std::nullopt;
   }
 }
-// What a client slow to answer takes over each message.
+// The most a client may take over each message and still have a unit in
+// before the player stops waiting for it ...
 constexpr double kPromptAnswer = 0.25;
 // ... and what it may take over each one and still have a unit's six arrive
 // before the program ends, bounded, after off.
@@ -166,6 +167,7 @@ class World {
         return;
       case Act::ClientBusy:
         hung_ = false;
+        endsWithin_ = kEndsWithin;
         client.Program().BusyUntil(desktop.Now() + delay);
         if (delay > kLateAnswer) AtRisk(desktop.Now() + delay);
         return Unreliable(desktop.Now() + delay + 2 * ClientProgram::kGiveUp);
@@ -176,6 +178,7 @@ class World {
         return Unreliable(kNever);
       case Act::ClientWell:
         hung_ = false;
+        endsWithin_ = kEndsWithin;
         client.Program().SetAnswerDelay(0.0);
         client.Program().BusyUntil(desktop.Now());
         if (reliableFrom_ > desktop.Now())
