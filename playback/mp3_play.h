@@ -22,6 +22,9 @@ void TogglePause(MediaControl& media, bool pause);
 // Closes every device the program opened, not only the track's.
 void StopPlayback(MediaControl& media);
 void SetMute(MediaControl& media, bool muted);
+// Whether the device holds a track open: playing, paused, stopped or at its
+// end. Only a stop, or an open that failed, leaves it without one.
+bool TrackOpen(MediaControl& media);
 
 // The open command for a track whose short path is `shortPath`. The short
 // form keeps blanks out of the command; a volume without short names leaves
