@@ -9,7 +9,8 @@ namespace jukett {
 // MP3Play: one MP3 at a time on one media device under the alias "mp3play".
 // Nothing is remembered here: the device is the only playback state, and the
 // callers' captions are their only memory of pause and mute. Only the open's
-// result is looked at; any other failed command leaves the device as it was.
+// and the status request's results are looked at; any other failed command
+// leaves the device as it was.
 
 // Stops and closes whatever plays, then opens `path` and plays it, muted
 // when `muted` (a new device starts with its sound on). False when the track

@@ -1,7 +1,6 @@
 #include "player/frm_jukett.h"
 
 #include "playback/mp3_play.h"
-
 #include "player/hover_reset.h"
 #include "player/lifecycle.h"
 #include "player/sys_tray.h"

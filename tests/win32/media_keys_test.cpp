@@ -1,11 +1,12 @@
 // The media keys reach the real window's handlers from real input: as its
 // hot keys wherever the focus is, and as the system's commands for them
 // while it has the focus.
+#include "platform/win32/media_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "platform/win32/media_keys.h"
 #include "tests/win32/player_window_fixture.h"
 
 namespace jukett::testing {
@@ -52,9 +53,8 @@ TEST_F(PlayerWindow, RealMediaKeysArriveOnceEachAsTheWindowsHotKeys) {
   for (WORD key : kMediaKeys) PressKey(key);
   ASSERT_TRUE(HeardKeys(events, 4));
   PumpMessages(200);  // a key heard twice would show by now
-  EXPECT_EQ(events.mediaKeys,
-            (Keys{MediaKey::PlayPause, MediaKey::Stop, MediaKey::NextTrack,
-                  MediaKey::PreviousTrack}));
+  EXPECT_EQ(events.mediaKeys, (Keys{MediaKey::PlayPause, MediaKey::Stop, MediaKey::NextTrack,
+                                    MediaKey::PreviousTrack}));
 }
 
 // As when another program holds the keys but does not take them from the
@@ -65,9 +65,8 @@ TEST_F(PlayerWindow, WithoutItsHotKeysTheFocusedWindowHearsEachKeyOnce) {
   for (WORD key : kMediaKeys) PressKey(key);
   ASSERT_TRUE(HeardKeys(events, 4));
   PumpMessages(200);
-  EXPECT_EQ(events.mediaKeys,
-            (Keys{MediaKey::PlayPause, MediaKey::Stop, MediaKey::NextTrack,
-                  MediaKey::PreviousTrack}));
+  EXPECT_EQ(events.mediaKeys, (Keys{MediaKey::PlayPause, MediaKey::Stop, MediaKey::NextTrack,
+                                    MediaKey::PreviousTrack}));
   HWND window = Window();
   EXPECT_EQ(SendMessageW(window, WM_APPCOMMAND, reinterpret_cast<WPARAM>(window),
                          MAKELPARAM(0, FAPPCOMMAND_KEY | APPCOMMAND_VOLUME_UP)),
