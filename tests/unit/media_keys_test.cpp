@@ -49,15 +49,5 @@ TEST_F(MediaKeys, PlayPauseAfterAFailedOpenTriesToPlayAndPausesNothing) {
   EXPECT_EQ(media.ShortPathsAsked(), std::vector<std::string>{"C:\\Music\\b side.mp3"});
 }
 
-TEST_F(MediaKeys, WithNothingSelectedOnlyNextDoesAnything) {
-  for (MediaKey key : {MediaKey::PlayPause, MediaKey::Stop, MediaKey::PreviousTrack}) {
-    frm.MediaKeyPressed(key);
-  }
-  EXPECT_TRUE(Posted().empty());
-  EXPECT_FALSE(media.IsOpen());
-  frm.MediaKeyPressed(MediaKey::NextTrack);
-  EXPECT_EQ(Posted(), std::vector<std::string>{Line(TrackEvent::Playing, "A Song.MP3")});
-}
-
 }  // namespace
 }  // namespace jukett::sim

@@ -1,6 +1,6 @@
-// The media keys reach the real window's handlers from real input: as its
-// hot keys wherever the focus is, and as the system's commands for them
-// while it has the focus.
+// The media keys and the real window: it holds them as its hot keys while it
+// lives, and without them hears each key once through its focus. (The hot
+// keys at work with another program in front: tests/e2e/media_keys.sh.)
 #include "platform/win32/media_keys.h"
 
 #include <gtest/gtest.h>
@@ -48,15 +48,6 @@ TEST_F(PlayerWindow, HoldsTheFourMediaKeysUntilTheWindowGoes) {
   for (WORD key : kMediaKeys) EXPECT_TRUE(KeyFree(key)) << key;
 }
 
-TEST_F(PlayerWindow, RealMediaKeysArriveOnceEachAsTheWindowsHotKeys) {
-  ShowAndSettle();
-  for (WORD key : kMediaKeys) PressKey(key);
-  ASSERT_TRUE(HeardKeys(events, 4));
-  PumpMessages(200);  // a key heard twice would show by now
-  EXPECT_EQ(events.mediaKeys, (Keys{MediaKey::PlayPause, MediaKey::Stop, MediaKey::NextTrack,
-                                    MediaKey::PreviousTrack}));
-}
-
 // As when another program holds the keys but does not take them from the
 // window that has the focus.
 TEST_F(PlayerWindow, WithoutItsHotKeysTheFocusedWindowHearsEachKeyOnce) {
@@ -72,13 +63,6 @@ TEST_F(PlayerWindow, WithoutItsHotKeysTheFocusedWindowHearsEachKeyOnce) {
                          MAKELPARAM(0, FAPPCOMMAND_KEY | APPCOMMAND_VOLUME_UP)),
             FALSE)
       << "left to the system";
-}
-
-TEST_F(PlayerWindow, ASecondStartsRequestReachesTheHandlers) {
-  PostMessageW(Window(), RegisterWindowMessageW(win32::Win32PlayerForm::kStartedAgainMessage), 0,
-               0);
-  PumpMessages(100);
-  EXPECT_EQ(events.Count("StartedAgain"), 1);
 }
 
 }  // namespace
