@@ -7,7 +7,8 @@ set -uo pipefail
 source "$(dirname "$0")/e2e_checks.sh" "$1" media_keys_held
 
 holder_out="$SESSION_DIR/media-key-holder.out"
-"$SESSION_WINE" "$SESSION_BUILD/bin/desktop_probe.exe" hold-media-keys </dev/null >"$holder_out" 2>/dev/null &
+"$SESSION_WINE" "$SESSION_BUILD/bin/desktop_probe.exe" hold-media-keys \
+  </dev/null >"$holder_out" 2>/dev/null &
 holder=$!
 trap 'kill "$holder" 2>/dev/null; finish' EXIT
 holder_heard() { [ "$(grep -c '^hot key' "$holder_out")" -ge "$1" ]; }
