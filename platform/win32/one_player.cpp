@@ -24,9 +24,9 @@ void AskRunningPlayerBack() {
 }  // namespace
 
 bool FirstPlayerInSession() {
-  // Kept open for the whole process: the system closes it at the end.
+  // The first start holds the name for its whole life, however it ends: the
+  // system closes the handle then. Without the name the player still plays.
   HANDLE name = CreateMutexW(nullptr, FALSE, kSessionName);
-  // Without the name the player still plays.
   if (!name || GetLastError() != ERROR_ALREADY_EXISTS) return true;
   CloseHandle(name);
   AskRunningPlayerBack();
