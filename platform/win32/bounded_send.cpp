@@ -22,6 +22,7 @@ Delivery SendNow(Delivery delivery, DWORD giveUpMs) {
   if (giveUpMs == INFINITE) {
     const auto send = delivery.wide ? SendMessageW : SendMessageA;
     delivery.result = send(delivery.window, delivery.message, delivery.wParam, lParam);
+    delivery.answered = true;
     return delivery;
   }
   DWORD_PTR result = 0;
@@ -31,6 +32,7 @@ Delivery SendNow(Delivery delivery, DWORD giveUpMs) {
   if (send(delivery.window, delivery.message, delivery.wParam, lParam, SMTO_NORMAL, giveUpMs,
            &result)) {
     delivery.result = static_cast<LRESULT>(result);
+    delivery.answered = true;
   }
   return delivery;
 }
@@ -139,7 +141,7 @@ std::optional<Delivery> BoundedSender::Send(Delivery delivery) {
   std::vector<Delivery> unit;
   unit.push_back(std::move(delivery));
   auto answers = SendUnit(std::move(unit), giveUpMs_);
-  if (!answers) return std::nullopt;
+  if (!answers || !answers->front().answered) return std::nullopt;
   return std::move(answers->front());
 }
 

@@ -24,6 +24,8 @@ struct Delivery {
   // Sent as a wide (Unicode) message rather than an ANSI one.
   bool wide = false;
   LRESULT result = 0;
+  // Whether the program answered, rather than the wait running out.
+  bool answered = false;
 };
 
 // Sends messages to other programs' windows and waits for their answers only
@@ -53,7 +55,8 @@ class BoundedSender {
   BoundedSender(const BoundedSender&) = delete;
   BoundedSender& operator=(const BoundedSender&) = delete;
 
-  // The answered delivery, or nothing when no answer came in time.
+  // The answered delivery, or nothing when no answer came in time or the
+  // program never answered.
   std::optional<Delivery> Send(Delivery delivery);
   // Sends all of `deliveries`, which go to windows of one thread, in order.
   // True when all were answered in time; when not, the rest still follow.

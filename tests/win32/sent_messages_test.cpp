@@ -176,6 +176,20 @@ TEST(SentMessages, NotPickedUpWhenTheWaitRunsOutIsWithdrawnBegunRunsToItsEnd) {
   EXPECT_EQ(receiver.Handled(), std::vector<std::string>{"hold"});
 }
 
+// The sender's own part: a message its program never answered is no answer,
+// even when the helper gave it up before the sender stopped waiting.
+TEST(SentMessages, ALoneMessageGivenUpIsNoAnswer) {
+  Receiver receiver;
+  ASSERT_NE(receiver.Window(), nullptr);
+  ASSERT_TRUE(receiver.HoldNow());
+  win32::BoundedSender sender(5000, 300);
+  win32::Delivery read;
+  read.window = receiver.Window();
+  read.message = Receiver::kStep;
+  EXPECT_FALSE(sender.Send(read).has_value());
+  receiver.Release();
+}
+
 TEST(SentMessages, InputIsHandledBetweenTheMessagesOfAUnit) {
   Receiver receiver;
   ASSERT_NE(receiver.Window(), nullptr);
