@@ -42,4 +42,7 @@ void SetMute(MediaControl& media, bool muted) {
   media.SendCommand(muted ? "set mp3play audio all off" : "set mp3play audio all on");
 }
 
+// Only an open device answers a status request.
+bool TrackOpen(MediaControl& media) { return media.SendCommand("status mp3play mode"); }
+
 }  // namespace jukett

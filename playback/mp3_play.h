@@ -9,8 +9,9 @@ namespace jukett {
 // MP3Play: one MP3 at a time on one media device under the alias "mp3play".
 // Nothing is remembered here: the device is the only playback state, and the
 // callers' captions are their only memory of pause and mute. The device's
-// answers to open, pause, resume and stop are passed on, so that nothing it
-// did not do is announced; any other failed command leaves it as it was.
+// answers to open, pause, resume, stop and the status request are passed on,
+// so that nothing it did not do is announced; any other failed command
+// leaves it as it was.
 
 // Stops and closes whatever plays, then opens `path` and plays it, muted
 // when `muted` (a new device starts with its sound on). False when the track
@@ -25,6 +26,9 @@ bool TogglePause(MediaControl& media, bool pause);
 // there was a track to stop.
 bool StopPlayback(MediaControl& media);
 void SetMute(MediaControl& media, bool muted);
+// Whether the device holds a track open: playing, paused, stopped or at its
+// end. Only a stop, or an open that failed, leaves it without one.
+bool TrackOpen(MediaControl& media);
 
 // The open command for a track whose short path is `shortPath`. The short
 // form keeps blanks out of the command; a volume without short names leaves

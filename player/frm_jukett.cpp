@@ -1,5 +1,6 @@
 #include "player/frm_jukett.h"
 
+#include "playback/mp3_play.h"
 #include "player/hover_reset.h"
 #include "player/lifecycle.h"
 #include "player/sys_tray.h"
@@ -65,5 +66,23 @@ void frmJUKETT::Change(Control control) {
 }
 
 void frmJUKETT::TaskbarCreated() { ReAddTrayIcon(ports_, iconRecord_); }
+
+// Each key is its button's click. Play/Pause pauses or resumes the track the
+// device holds open, and plays the selected one when it holds none.
+void frmJUKETT::MediaKeyPressed(MediaKey key) {
+  switch (key) {
+    case MediaKey::PlayPause:
+      return Click(TrackOpen(ports_.media) ? Control::lbpause : Control::lbplay);
+    case MediaKey::Stop:
+      return Click(Control::lbstop);
+    case MediaKey::NextTrack:
+      return Click(Control::lbfoward);
+    case MediaKey::PreviousTrack:
+      return Click(Control::lbback);
+  }
+}
+
+// As the tray icon's click brings it back: shown, in front, no icon left.
+void frmJUKETT::StartedAgain() { RestoreFromTray(ports_.form, ports_.tray, iconRecord_); }
 
 }  // namespace jukett

@@ -25,6 +25,8 @@ class frmJUKETT : public FormEvents {
   void DblClick(Control control) override;
   void Change(Control control) override;
   void TaskbarCreated() override;
+  void MediaKeyPressed(MediaKey key) override;
+  void StartedAgain() override;
 
  private:
   PlayerPorts ports_;

@@ -99,6 +99,9 @@ struct Pointer {
   bool trayIcon = false;
 };
 
+// The keyboard's media keys, pressed wherever the focus is.
+enum class MediaKey { PlayPause, Stop, NextTrack, PreviousTrack };
+
 // What the window tells its handlers.
 class FormEvents {
  public:
@@ -114,6 +117,10 @@ class FormEvents {
   virtual void Change(Control control) = 0;
   // The shell's notification area was made anew (the shell restarted).
   virtual void TaskbarCreated() = 0;
+  virtual void MediaKeyPressed(MediaKey key) = 0;
+  // The program was started again in this session: that start ends at once
+  // and asks this window back instead.
+  virtual void StartedAgain() = 0;
 };
 
 }  // namespace jukett

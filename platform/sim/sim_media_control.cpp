@@ -95,6 +95,7 @@ bool SimMediaControl::Execute(std::string_view command) {
     if (device.state == State::Paused) device.state = State::Playing;
     return true;
   }
+  if (verb == "status" && arguments == "mode") return true;
   if (verb == "set" && (arguments == "audio all off" || arguments == "audio all on")) {
     device.muted = arguments == "audio all off";
     return true;

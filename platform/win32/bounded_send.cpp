@@ -6,6 +6,7 @@ namespace jukett::win32 {
 
 struct BoundedSender::Pending {
   std::vector<Delivery> deliveries;
+  DWORD giveUpMs;             // INFINITE: as long as the program takes
   HANDLE answered = nullptr;  // set once the helper has all the answers
   LONG holders = 2;           // the sender and the helper
 };
@@ -14,29 +15,30 @@ namespace {
 
 using Pending = BoundedSender::Pending;
 
-// How long a helper thread waits for each answer of a hung program before it
-// goes on; meanwhile that program gets no further messages.
-constexpr DWORD kGiveUpMs = 60000;
-
-Delivery SendNow(Delivery delivery, DWORD timeoutMs) {
+Delivery SendNow(Delivery delivery, DWORD giveUpMs) {
   LPARAM lParam = delivery.lParam;
   if (delivery.buffer) lParam = reinterpret_cast<LPARAM>(delivery.buffer->data());
   if (delivery.wideBuffer) lParam = reinterpret_cast<LPARAM>(delivery.wideBuffer->data());
+  if (giveUpMs == INFINITE) {
+    const auto send = delivery.wide ? SendMessageW : SendMessageA;
+    delivery.result = send(delivery.window, delivery.message, delivery.wParam, lParam);
+    delivery.answered = true;
+    return delivery;
+  }
   DWORD_PTR result = 0;
-  // Wine 8 waits for the answer whatever the timeout, hence the helper
-  // thread. Windows would give up at once on a window it knows to be hung,
-  // before the message is delivered; a unit must not lose its later steps
-  // that way, so it is not asked to.
+  // Windows would give up at once on a window it knows to be hung, before
+  // the message is delivered, hence no SMTO_ABORTIFHUNG.
   const auto send = delivery.wide ? SendMessageTimeoutW : SendMessageTimeoutA;
-  if (send(delivery.window, delivery.message, delivery.wParam, lParam, SMTO_NORMAL, timeoutMs,
+  if (send(delivery.window, delivery.message, delivery.wParam, lParam, SMTO_NORMAL, giveUpMs,
            &result)) {
     delivery.result = static_cast<LRESULT>(result);
+    delivery.answered = true;
   }
   return delivery;
 }
 
-void SendAllNow(std::vector<Delivery>& deliveries) {
-  for (Delivery& delivery : deliveries) delivery = SendNow(std::move(delivery), kGiveUpMs);
+void SendAllNow(std::vector<Delivery>& deliveries, DWORD giveUpMs) {
+  for (Delivery& delivery : deliveries) delivery = SendNow(std::move(delivery), giveUpMs);
 }
 
 void LetGo(Pending* pending) {
@@ -47,7 +49,7 @@ void LetGo(Pending* pending) {
 
 DWORD WINAPI Deliver(void* parameter) {
   auto* pending = static_cast<Pending*>(parameter);
-  SendAllNow(pending->deliveries);
+  SendAllNow(pending->deliveries, pending->giveUpMs);
   SetEvent(pending->answered);
   LetGo(pending);
   return 0;
@@ -82,28 +84,37 @@ BoundedSender::~BoundedSender() {
   for (const auto& [thread, pending] : unanswered_) LetGo(pending);
 }
 
-bool BoundedSender::StillStuck(DWORD thread) {
-  const auto it = unanswered_.find(thread);
-  if (it == unanswered_.end()) return false;
-  if (!IsAnswered(it->second)) return true;
-  LetGo(it->second);
-  unanswered_.erase(it);
-  return false;
+void BoundedSender::ForgetAnswered() {
+  for (auto it = unanswered_.begin(); it != unanswered_.end();) {
+    if (IsAnswered(it->second)) {
+      LetGo(it->second);
+      it = unanswered_.erase(it);
+    } else {
+      ++it;
+    }
+  }
 }
 
-std::optional<std::vector<Delivery>> BoundedSender::SendUnit(std::vector<Delivery> deliveries) {
+bool BoundedSender::StillStuck(DWORD thread) {
+  ForgetAnswered();
+  return unanswered_.count(thread) > 0;
+}
+
+std::optional<std::vector<Delivery>> BoundedSender::SendUnit(std::vector<Delivery> deliveries,
+                                                             DWORD giveUpMs) {
   if (deliveries.empty()) return deliveries;
   const DWORD thread = GetWindowThreadProcessId(deliveries.front().window, nullptr);
   if (thread == 0) return std::nullopt;
   // The own thread's windows answer directly; a helper thread would wait for
   // this one, which is busy waiting for the helper.
   if (thread == GetCurrentThreadId()) {
-    SendAllNow(deliveries);
+    SendAllNow(deliveries, giveUpMs);
     return deliveries;
   }
   if (StillStuck(thread)) return std::nullopt;
 
-  auto* pending = new Pending{std::move(deliveries), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  auto* pending =
+      new Pending{std::move(deliveries), giveUpMs, CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   if (!pending->answered) {
     delete pending;
     return std::nullopt;
@@ -117,9 +128,8 @@ std::optional<std::vector<Delivery>> BoundedSender::SendUnit(std::vector<Deliver
   CloseHandle(helper);
   if (!WaitAnswering(pending->answered, timeoutMs_)) {
     // A message answered during the wait may have sent to the same program
-    // and left a unit of its own behind; the later one stands for both.
-    if (const auto it = unanswered_.find(thread); it != unanswered_.end()) LetGo(it->second);
-    unanswered_[thread] = pending;
+    // and left a unit of its own behind: both are kept until answered.
+    unanswered_.emplace(thread, pending);
     return std::nullopt;
   }
   std::optional<std::vector<Delivery>> answers = std::move(pending->deliveries);
@@ -130,13 +140,35 @@ std::optional<std::vector<Delivery>> BoundedSender::SendUnit(std::vector<Deliver
 std::optional<Delivery> BoundedSender::Send(Delivery delivery) {
   std::vector<Delivery> unit;
   unit.push_back(std::move(delivery));
-  auto answers = SendUnit(std::move(unit));
-  if (!answers) return std::nullopt;
+  auto answers = SendUnit(std::move(unit), giveUpMs_);
+  if (!answers || !answers->front().answered) return std::nullopt;
   return std::move(answers->front());
 }
 
 bool BoundedSender::SendInOrder(std::vector<Delivery> deliveries) {
-  return SendUnit(std::move(deliveries)).has_value();
+  return SendUnit(std::move(deliveries), INFINITE).has_value();
+}
+
+BoundedSender::Pending* BoundedSender::FirstUnitOnItsWay() {
+  ForgetAnswered();
+  for (const auto& [thread, pending] : unanswered_) {
+    if (pending->giveUpMs == INFINITE) return pending;
+  }
+  return nullptr;
+}
+
+bool BoundedSender::Finish(DWORD maxMs) {
+  const ULONGLONG deadline = GetTickCount64() + maxMs;
+  while (Pending* pending = FirstUnitOnItsWay()) {
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) return false;
+    // Held through the wait: a message answered meanwhile may send anew and
+    // forget the units answered by then.
+    InterlockedIncrement(&pending->holders);
+    WaitAnswering(pending->answered, static_cast<DWORD>(deadline - now));
+    LetGo(pending);
+  }
+  return true;
 }
 
 }  // namespace jukett::win32

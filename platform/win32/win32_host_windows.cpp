@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -69,7 +70,7 @@ Delivery WideMessage(HWND window, UINT message, WPARAM wParam,
 
 }  // namespace
 
-Win32HostWindows::Win32HostWindows() : sender_(kReplyTimeoutMs) {}
+Win32HostWindows::Win32HostWindows(DWORD giveUpMs) : sender_(kReplyTimeoutMs, giveUpMs) {}
 
 LRESULT Win32HostWindows::SendBounded(Window window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window == kNoWindow) return 0;
@@ -181,6 +182,11 @@ void Win32HostWindows::EditInOrder(const std::vector<WindowEdit>& edits) {
     }
   }
   sender_.SendInOrder(std::move(unit));
+}
+
+void Win32HostWindows::FinishEdits(double maxSeconds) {
+  const double ms = std::clamp(std::ceil(maxSeconds * 1000.0), 0.0, 3600.0 * 1000.0);
+  sender_.Finish(static_cast<DWORD>(ms));
 }
 
 Menu Win32HostWindows::MenuBar(Window window) {

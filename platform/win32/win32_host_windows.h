@@ -11,7 +11,9 @@ namespace jukett::win32 {
 // client waits a bounded time, so a hung client cannot freeze the player.
 class Win32HostWindows : public HostWindows {
  public:
-  Win32HostWindows();
+  // `giveUpMs`: how long a lone message the client leaves unanswered holds
+  // the client's further messages back.
+  explicit Win32HostWindows(DWORD giveUpMs = BoundedSender::kGiveUpMs);
 
   Window FindTopLevel(std::string_view windowClass) override;
   Window FindChild(Window parent, Window after, std::string_view windowClass) override;
@@ -23,7 +25,7 @@ class Win32HostWindows : public HostWindows {
   void SetText(Window window, std::string_view text) override;
   std::optional<std::string> UserText(Window window) override;
   void EditInOrder(const std::vector<WindowEdit>& edits) override;
-  void FinishEdits(double) override {}
+  void FinishEdits(double maxSeconds) override;
   Menu MenuBar(Window window) override;
   int MenuItemCount(Menu menu) override;
   Menu SubMenu(Menu menu, int position) override;

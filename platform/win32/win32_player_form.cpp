@@ -2,12 +2,11 @@
 
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/file_list.h"
+#include "platform/win32/media_keys.h"
 #include "platform/win32/twips.h"
 
 namespace jukett::win32 {
 namespace {
-
-constexpr wchar_t kFormClass[] = L"jukettZRV.frmJUKETT";
 
 void RegisterFormClass(HINSTANCE instance, WNDPROC procedure, HICON icon, HICON smallIcon) {
   WNDCLASSEXW windowClass{};
@@ -16,7 +15,7 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure, HICON icon, HICON 
   windowClass.hInstance = instance;
   windowClass.hIcon = icon;
   windowClass.hIconSm = smallIcon;
-  windowClass.lpszClassName = kFormClass;
+  windowClass.lpszClassName = Win32PlayerForm::kClassName;
   RegisterClassExW(&windowClass);  // already there for a second window: fine
 }
 
@@ -53,18 +52,20 @@ bool Win32PlayerForm::Create() {
   if (!smallIcon_) smallIcon_ = icon_;
   RegisterFormClass(instance, &FormProc, icon_, smallIcon_);
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+  startedAgain_ = RegisterWindowMessageW(kStartedAgainMessage);
 
   const SIZE size = geometry_.Pixels();
   const std::wstring title = Utf8ToWide(kFormTitle);
   // No caption and no frame; the minimise box only lets the shell minimise it.
   // The window knows this object from its first message on.
-  if (!CreateWindowExW(0, kFormClass, title.c_str(),
+  if (!CreateWindowExW(0, kClassName, title.c_str(),
                        WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, size.cx,
                        size.cy, nullptr, nullptr, instance, this)) {
     return false;
   }
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  RegisterMediaKeys(window_);
 
   // Both lists start in the process's current folder.
   dirList_.ChangeTo(L".");

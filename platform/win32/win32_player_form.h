@@ -24,6 +24,11 @@ namespace jukett::win32 {
 // its message loop until the Unload handler ends the process.
 class Win32PlayerForm : public PlayerForm, private ListBoxOwner {
  public:
+  // The window's class, by which a second start of the program finds it,
+  // and the message by which that start asks it back.
+  static constexpr wchar_t kClassName[] = L"jukettZRV.frmJUKETT";
+  static constexpr wchar_t kStartedAgainMessage[] = L"jukettZRV.StartedAgain";
+
   explicit Win32PlayerForm(FormEvents& events);
   ~Win32PlayerForm() override;
   Win32PlayerForm(const Win32PlayerForm&) = delete;
@@ -85,6 +90,8 @@ class Win32PlayerForm : public PlayerForm, private ListBoxOwner {
   HBRUSH OnCtlColorListBox(HDC dc, HWND list);
   void OnSetFocus();
   void OnClose();
+  void OnHotKey(WPARAM id);
+  bool OnAppCommand(LPARAM command);
   void OnEndSession(bool ending);
 
   void ListFocused(Control list) override;
@@ -102,6 +109,7 @@ class Win32PlayerForm : public PlayerForm, private ListBoxOwner {
   HICON icon_ = nullptr;
   HICON smallIcon_ = nullptr;
   UINT taskbarCreated_ = 0;
+  UINT startedAgain_ = 0;
   FormGeometry geometry_;
   FontSet fonts_;
   FormLabels labels_;

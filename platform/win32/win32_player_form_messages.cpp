@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/media_keys.h"
 #include "platform/win32/win32_player_form.h"
 #include "platform/win32/win32_tray.h"
 
@@ -35,9 +36,11 @@ void Win32PlayerForm::Attach(HWND window) {
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-// From here on the window's messages no longer reach this object.
+// From here on the window's messages no longer reach this object, nor the
+// media keys the window.
 void Win32PlayerForm::Detach() {
   if (!window_) return;
+  UnregisterMediaKeys(window_);
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   geometry_.Attach(nullptr);
   window_ = nullptr;
@@ -46,6 +49,10 @@ void Win32PlayerForm::Detach() {
 LRESULT Win32PlayerForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {
     events_.TaskbarCreated();
+    return 0;
+  }
+  if (message == startedAgain_ && startedAgain_ != 0) {
+    events_.StartedAgain();
     return 0;
   }
   switch (message) {
@@ -104,6 +111,12 @@ LRESULT Win32PlayerForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       OnClose();
       return 0;
+    case WM_HOTKEY:
+      OnHotKey(wParam);
+      return 0;
+    case WM_APPCOMMAND:
+      if (OnAppCommand(lParam)) return TRUE;
+      break;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
@@ -161,6 +174,20 @@ HBRUSH Win32PlayerForm::OnCtlColorListBox(HDC dc, HWND list) {
 void Win32PlayerForm::OnSetFocus() { FocusList(focused_); }
 
 void Win32PlayerForm::OnClose() { Unload(); }
+
+void Win32PlayerForm::OnHotKey(WPARAM id) {
+  if (const auto key = MediaKeyOfVirtualKey(id)) events_.MediaKeyPressed(*key);
+}
+
+// A media key that reached the window through its focus rather than as its
+// hot key, or a remote control's command of the same name. The key's own
+// press is left alone: the system sends this command for it as well (Wine
+// as it takes the press from the queue), and the key would count twice.
+bool Win32PlayerForm::OnAppCommand(LPARAM command) {
+  const auto key = MediaKeyOfAppCommand(command);
+  if (key) events_.MediaKeyPressed(*key);
+  return key.has_value();
+}
 
 void Win32PlayerForm::OnEndSession(bool ending) {
   if (ending) Unload();

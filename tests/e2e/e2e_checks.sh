@@ -115,3 +115,20 @@ geometry_is() {  # geometry_is X Y W H (any of them "-" to skip)
 height_is() { geometry_is - - - "$1"; }
 
 read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
+
+# The stand-in chat client's frame, and a click into its room's chat input
+# (right of the player in the middle of the screen), where a user's hands
+# are: the client comes to the front with the focus in its input.
+chat_client_frame() {
+  xdotool search --onlyvisible --name '^Chat host \(stand-in\)$' 2>/dev/null | head -n 1
+}
+focus_chat_client() {
+  local x y
+  read -r x y _ _ <<<"$(session_geometry "$(chat_client_frame)")"
+  session_click_at $((x + 760)) $((y + 275))
+  session_wait_for 10 chat_client_focused
+}
+chat_client_focused() {
+  [ "$("$SESSION_WINE" "$SESSION_BUILD/bin/desktop_probe.exe" focus 2>/dev/null | tr -d '\r')" = \
+    "AOL Frame25 RICHCNTL" ]
+}

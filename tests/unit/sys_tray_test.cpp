@@ -71,6 +71,18 @@ TEST_F(TrayIcon, ARightReleaseRestoresAndALateDoubleClickChangesNothingMore) {
   EXPECT_TRUE(tray.Icons().empty());
 }
 
+TEST_F(TrayIcon, ASecondStartBringsTheWindowBackAsTheIconDoesAndSaysNothing) {
+  frm.StartedAgain();
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(form.State(), WindowState::Normal);
+  EXPECT_EQ(form.ForegroundCount(), 1);
+  EXPECT_TRUE(tray.Icons().empty());
+  frm.StartedAgain();
+  EXPECT_EQ(form.ForegroundCount(), 2) << "a window already out comes to the front";
+  EXPECT_TRUE(tray.Icons().empty());
+  EXPECT_EQ(Posted().size(), 1u);
+}
+
 TEST_F(TrayIcon, IconEventsRefreshTheCountOfTheHiddenWindow) {
   form.SetDirPath("C:\\Music\\Empty");
   IconEvent(512);

@@ -1,12 +1,16 @@
-// The chat client answering late, or asking the player something while it
-// waits: the user's text and the player's own messages come through whole.
+// The chat client answering late, asking the player something while it
+// waits, or still taking a unit when the player ends: the user's text and
+// the player's own messages come through whole.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <iostream>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "chathost/chat_room.h"
 #include "chathost/chat_sender.h"
@@ -52,6 +56,73 @@ TEST_F(ChatHost, ABusyClientStillPostsTheLineAndGetsTheUsersTextBack) {
         << win32::WideToUtf8(slow);
     EXPECT_EQ(standin.Log(), kLoggedAnnouncement) << win32::WideToUtf8(slow);
   }
+}
+
+TEST_F(ChatHost, AClientBusyBeyondTheGiveUpStillGetsTheWholeUnitInOrder) {
+  // Busy with the line for longer than the next two messages may wait
+  // unanswered.
+  StandinProcess standin({L"--input-text", L"half a sent", L"--slow-line", L"2.5"});
+  ASSERT_TRUE(standin.Ready());
+  win32::Win32HostWindows givingUpSoon(1000);
+  const HostPorts hostGivingUpSoon{givingUpSoon, events};
+
+  SendChat(hostGivingUpSoon, kAnnouncement);
+
+  EXPECT_EQ(standin.LogOfLines(1), kLoggedAnnouncement);
+  EXPECT_EQ(InputTextOnce(windows, FirstInput(), "half a sent"), "half a sent");
+  EXPECT_EQ(standin.Log(), kLoggedAnnouncement);
+}
+
+// Runs the probe that announces `lines` through the real adapters and then
+// ends its process, `how` it says ("finish" or "end"); true once it ended.
+bool AnnounceAndEnd(const std::wstring& how, const std::vector<std::wstring>& lines) {
+  std::wstring commandLine = L"\"" + ProgramFolder() + L"chat_end_probe.exe\" " + how;
+  for (const std::wstring& line : lines) commandLine += L" \"" + line + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  const bool ended = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
+  if (!ended) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return ended;
+}
+
+TEST_F(ChatHost, EndingWhileTheClientIsStillTakingAUnitKeepsTheUsersText) {
+  // The client is still taking the last unit, or an earlier one, for which
+  // the last is given up.
+  for (const std::vector<std::wstring>& lines :
+       {std::vector<std::wstring>{L"hello room"}, {L"hello room", L"goodbye room"}}) {
+    StandinProcess standin({L"--input-text", L"my unsent draft", L"--slow-clear", L"3"});
+    ASSERT_TRUE(standin.Ready());
+    ASSERT_TRUE(AnnounceAndEnd(L"finish", lines));
+    EXPECT_EQ(InputTextOnce(windows, FirstInput(), "my unsent draft"), "my unsent draft")
+        << lines.size();
+    EXPECT_EQ(standin.Log(), "hello room\n") << lines.size();
+  }
+}
+
+TEST_F(ChatHost, EndingWhenTheClientNeverAnswersEndsAllTheSame) {
+  // Within the time the test lasts, the client never finishes the clear.
+  StandinProcess standin({L"--input-text", L"my unsent draft", L"--slow-clear", L"100"});
+  ASSERT_TRUE(standin.Ready());
+  const ULONGLONG start = GetTickCount64();
+  EXPECT_TRUE(AnnounceAndEnd(L"finish", {L"hello room"}));
+  std::cout << "ended after " << GetTickCount64() - start << " ms\n";
+}
+
+// What the platform does: the step the client has begun lands, nothing after
+// it ever comes.
+TEST_F(ChatHost, AUnitOnItsWayIsCutOffWhereItStandsWhenTheSenderEnds) {
+  StandinProcess standin({L"--input-text", L"my unsent draft", L"--slow-clear", L"3"});
+  ASSERT_TRUE(standin.Ready());
+  ASSERT_TRUE(AnnounceAndEnd(L"end", {L"hello room"}));
+  EXPECT_EQ(InputTextOnce(windows, FirstInput(), ""), "");
+  EXPECT_EQ(standin.Log(), "");
 }
 
 TEST_F(ChatHost, UnicodeInputKeepsEveryCharacterTheUserTyped) {

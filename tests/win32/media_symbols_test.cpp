@@ -31,6 +31,8 @@ class IgnoredEvents : public FormEvents {
   void DblClick(Control) override {}
   void Change(Control) override {}
   void TaskbarCreated() override {}
+  void MediaKeyPressed(MediaKey) override {}
+  void StartedAgain() override {}
 };
 
 constexpr Control kButtons[] = {Control::lbback, Control::lbstop, Control::lbplay, Control::lbpause,

@@ -34,6 +34,8 @@ class NotedEvents : public FormEvents {
   void DblClick(Control control) override { Note("DblClick", control); }
   void Change(Control control) override { Note("Change", control); }
   void TaskbarCreated() override { Note("TaskbarCreated", Control::Form); }
+  void MediaKeyPressed(MediaKey key) override { mediaKeys.push_back(key); }
+  void StartedAgain() override { Note("StartedAgain", Control::Form); }
 
   int Count(const std::string& what) const {
     int count = 0;
@@ -42,6 +44,7 @@ class NotedEvents : public FormEvents {
   }
 
   std::vector<Event> events;
+  std::vector<MediaKey> mediaKeys;
   int paints = 0;
 
  private:
