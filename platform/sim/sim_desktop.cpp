@@ -201,7 +201,7 @@ void SimDesktop::FinishEdits(double maxSeconds) {
     double moment = kNever;
     bool onTheWay = false;
     for (const auto& [id, program] : programs_) {
-      if (!program.Stuck(now_)) continue;
+      if (!program.EditsOnTheWay(now_)) continue;
       onTheWay = true;
       moment = std::min(moment, program.UnitAnsweredAt());
     }
@@ -216,18 +216,19 @@ void SimDesktop::FinishEdits(double maxSeconds) {
 std::optional<std::string> SimDesktop::SendOne(Message message) {
   std::vector<Message> unit;
   unit.push_back(std::move(message));
-  auto answers = SendUnit(std::move(unit));
+  auto answers = SendUnit(std::move(unit), ClientProgram::kGiveUp);
   if (!answers || answers->empty()) return std::nullopt;
   return answers->front();
 }
 
-std::optional<std::vector<std::string>> SimDesktop::SendUnit(std::vector<Message> steps) {
+std::optional<std::vector<std::string>> SimDesktop::SendUnit(std::vector<Message> steps,
+                                                             double giveUp) {
   if (steps.empty()) return std::vector<std::string>();
   // A window that is gone has no thread to send to.
   if (!Find(steps.front().window)) return std::nullopt;
   ClientProgram& program = ProgramOf(steps.front().window);
   if (program.Stuck(now_)) return std::nullopt;
-  const std::shared_ptr<Unit> unit = program.Send(std::move(steps), now_);
+  const std::shared_ptr<Unit> unit = program.Send(std::move(steps), now_, giveUp);
   // The player answers only messages sent to it while it waits: its own
   // queued events stay where they are.
   const double deadline = now_ + kReplyTimeout;

@@ -116,7 +116,8 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   void DeliverChar(Window window, char character);
   // The answers of a unit of messages, or nothing when they did not all
   // come within the player's wait.
-  std::optional<std::vector<std::string>> SendUnit(std::vector<Message> steps);
+  std::optional<std::vector<std::string>> SendUnit(std::vector<Message> steps,
+                                                   double giveUp = kNever);
   std::optional<std::string> SendOne(Message message);
   std::string Deliver(const Message& message);
   // Moves the clock, letting every program do what falls due on the way.

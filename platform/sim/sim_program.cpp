@@ -13,8 +13,9 @@ bool ClientProgram::Stuck(double now) const {
   return unit_ && !unit_->withdrawn && (!unit_->steps.empty() || unit_->answeredAt > now);
 }
 
-std::shared_ptr<Unit> ClientProgram::Send(std::vector<Message> steps, double now) {
+std::shared_ptr<Unit> ClientProgram::Send(std::vector<Message> steps, double now, double giveUp) {
   unit_ = std::make_shared<Unit>();
+  unit_->giveUp = giveUp;
   unit_->steps.assign(std::make_move_iterator(steps.begin()), std::make_move_iterator(steps.end()));
   unit_->frontSentAt = now;
   if (unit_->steps.empty()) unit_->answeredAt = now;
@@ -24,7 +25,7 @@ std::shared_ptr<Unit> ClientProgram::Send(std::vector<Message> steps, double now
 double ClientProgram::StepMoment() const {
   if (!unit_ || unit_->steps.empty()) return kNever;
   const double pickUp = std::max(unit_->frontSentAt, FreeFrom());
-  return std::min(pickUp, unit_->frontSentAt + kGiveUp);
+  return std::min(pickUp, unit_->frontSentAt + unit_->giveUp);
 }
 
 double ClientProgram::InputMoment(double before) const {

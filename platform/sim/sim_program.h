@@ -29,6 +29,9 @@ struct Unit {
   std::vector<std::string> answers;
   double frontSentAt = 0.0;
   double answeredAt = kNever;  // once the last step has been answered
+  // How long the helper waits for each answer before it withdraws it: a
+  // lone message is given up, a unit of edits is seen through.
+  double giveUp = kNever;
   bool withdrawn = false;
 };
 
@@ -37,14 +40,14 @@ struct Unit {
 // message sent to it, and between those reads its queued input, such as the
 // user's typing. Sent messages come before queued input, as the platform's
 // message retrieval has it. A sent message nobody picked up by the sender's
-// timeout is withdrawn, and with it the rest of its unit; one already picked
-// up runs to its end.
+// timeout is withdrawn; one already picked up runs to its end.
 class ClientProgram {
  public:
   using Deliver = std::function<std::string(const Message&)>;
   using Type = std::function<void(Window, const std::string&)>;
 
-  // How long the helper thread waits for each answer before it withdraws it.
+  // How long the helper thread waits for the answer to a lone message
+  // before it withdraws it.
   static constexpr double kGiveUp = 60.0;
 
   void SetAnswerDelay(double seconds) { answerDelay_ = seconds; }
@@ -55,7 +58,10 @@ class ClientProgram {
   bool Stuck(double now) const;
   // When the unit on its way will have been answered, once that is known.
   double UnitAnsweredAt() const { return unit_ ? unit_->answeredAt : kNever; }
-  std::shared_ptr<Unit> Send(std::vector<Message> steps, double now);
+  std::shared_ptr<Unit> Send(std::vector<Message> steps, double now, double giveUp);
+  // A unit of more than one message is on its way: lone messages left
+  // unanswered change nothing by arriving.
+  bool EditsOnTheWay(double now) const { return Stuck(now) && unit_->giveUp == kNever; }
   // The moment of the next thing this program does, counting input only
   // when it comes before `inputBefore`; kNever when none.
   double NextMoment(double inputBefore = kNever) const;

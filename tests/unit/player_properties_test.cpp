@@ -15,13 +15,14 @@ rc::Gen<Step> AnyStep() {
   return rc::gen::build<Step>(
       rc::gen::set(&Step::act,
                    rc::gen::weightedElement<Act>({
-                       {8, Act::Click},        {3, Act::DoubleClick}, {2, Act::SelectRow},
-                       {1, Act::Point},        {1, Act::DragTitle},   {1, Act::Tray},
-                       {2, Act::OpenFolder},   {1, Act::AddTrack},    {2, Act::DeleteTrack},
-                       {1, Act::SpoilTrack},   {2, Act::ClientSlow},  {1, Act::ClientBusy},
-                       {1, Act::ClientHangs},  {2, Act::ClientWell},  {1, Act::OpenRoom},
-                       {1, Act::CloseRoom},    {5, Act::Type},        {6, Act::Wait},
-                       {1, Act::HoldSettings}, {1, Act::LogOff},
+                       {8, Act::Click},      {3, Act::DoubleClick}, {2, Act::SelectRow},
+                       {1, Act::Point},      {1, Act::DragTitle},   {1, Act::Tray},
+                       {2, Act::MediaKey},   {1, Act::StartAgain},  {2, Act::OpenFolder},
+                       {1, Act::AddTrack},   {2, Act::DeleteTrack}, {1, Act::SpoilTrack},
+                       {2, Act::ClientSlow}, {1, Act::ClientBusy},  {1, Act::ClientHangs},
+                       {2, Act::ClientWell}, {1, Act::OpenRoom},    {1, Act::CloseRoom},
+                       {5, Act::Type},       {6, Act::Wait},        {1, Act::HoldSettings},
+                       {1, Act::LogOff},
                    })),
       rc::gen::set(&Step::which, rc::gen::inRange(0, 12)),
       rc::gen::set(&Step::when, rc::gen::inRange(0, 8)));
@@ -66,8 +67,11 @@ TEST(PlayerSequences, OffWhileTheClientStillTakesAnAnnouncementKeepsTheUsersText
 }
 
 TEST(PlayerSequences, TypingDuringAClickHandledInsideAnAnnouncementIsKept) {
-  EXPECT_EQ(BrokenPromise({{Act::Click, 8, 0}, {Act::Click, 8, 1}, {Act::Type, 0, 0},
-                           {Act::ClientSlow, 0, 1}, {Act::Wait, 0, 1}}),
+  EXPECT_EQ(BrokenPromise({{Act::Click, 8, 0},
+                           {Act::Click, 8, 1},
+                           {Act::Type, 0, 0},
+                           {Act::ClientSlow, 0, 1},
+                           {Act::Wait, 0, 1}}),
             std::nullopt);
   EXPECT_EQ(BrokenPromise({{Act::Click, 8, 0},
                            {Act::Wait, 0, 5},

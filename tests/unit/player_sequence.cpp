@@ -152,6 +152,12 @@ class World {
         return Post(delay, [this, code = pick(kTrayCodes)] {
           frm.MouseMove(Control::Form, {0, 0, static_cast<float>(code * 15), 0, true});
         });
+      case Act::MediaKey:
+        return Post(delay, [this, key = static_cast<MediaKey>(step.which % 4)] {
+          frm.MediaKeyPressed(key);
+        });
+      case Act::StartAgain:
+        return Post(delay, [this] { frm.StartedAgain(); });
       case Act::OpenFolder:
         return Post(delay, [this, folder = pick(kFolders)] { form.SetDirPath(folder); });
       case Act::AddTrack:
@@ -387,11 +393,11 @@ class World {
   std::optional<std::string> broken_;
 };
 
-constexpr std::array kActNames = {"Click",       "DoubleClick", "SelectRow",    "Point",
-                                  "DragTitle",   "Tray",        "OpenFolder",   "AddTrack",
-                                  "DeleteTrack", "SpoilTrack",  "ClientSlow",   "ClientBusy",
-                                  "ClientHangs", "ClientWell",  "OpenRoom",     "CloseRoom",
-                                  "Type",        "Wait",        "HoldSettings", "LogOff"};
+constexpr std::array kActNames = {
+    "Click",      "DoubleClick", "SelectRow",    "Point",      "DragTitle",   "Tray",
+    "MediaKey",   "StartAgain",  "OpenFolder",   "AddTrack",   "DeleteTrack", "SpoilTrack",
+    "ClientSlow", "ClientBusy",  "ClientHangs",  "ClientWell", "OpenRoom",    "CloseRoom",
+    "Type",       "Wait",        "HoldSettings", "LogOff"};
 
 }  // namespace
 

@@ -18,6 +18,8 @@ struct Step {
     Point,  // the pointer over a control
     DragTitle,
     Tray,  // the tray icon's reports
+    MediaKey,
+    StartAgain,  // the program started a second time
     OpenFolder,
     AddTrack,
     DeleteTrack,
