@@ -65,10 +65,12 @@ constexpr double kPromptAnswer = 0.25;
 // ... and what it may take over each one and still have a unit's six arrive
 // before the program ends, bounded, after off.
 constexpr double kLateAnswer = 1.0;
-// From off to the end: an announcement may wait 2 s on each of its three
-// sends, and one click handled inside it as long again; a client that never
-// answers costs one wait and the bounded one at the end.
-constexpr double kEndsWithin = 15.0;
+// From off to the end: the off line may wait 2 s on each of its three sends,
+// then 0.4 s, then at most 2.5 s for what is on its way; every click handled
+// meanwhile (inside the off line's room search) may cost as much again and a
+// 0.6 s pause. A client that never answers costs one wait, then nothing.
+constexpr double kEndsWithin = 10.0;
+constexpr double kEachEventAfterOff = 7.0;
 constexpr double kEndsWithinWhenHung = 6.0;
 
 std::string Base(std::string_view path) {
@@ -235,6 +237,7 @@ class World {
   void Post(double delay, std::function<void()> event) {
     desktop.PostAt(desktop.Now() + delay, [this, event = std::move(event)] {
       nested_ = nested_ || depth_ > 0;
+      if (desktop.Now() >= quitAt_) ++eventsAfterOff_;
       ++depth_;
       struct Leave {
         World& world;
@@ -328,7 +331,9 @@ class World {
   }
 
   void CheckAfterTheEnd() {
-    if (endedAt_ - quitAt_ > endsWithin_) {
+    const double eachEvent = endsWithin_ == kEndsWithinWhenHung ? 0.6 : kEachEventAfterOff;
+    const int others = std::max(0, eventsAfterOff_ - 1);  // besides off itself
+    if (endedAt_ - quitAt_ > endsWithin_ + eachEvent * others) {
       return Break("ended " + std::to_string(endedAt_ - quitAt_) + " s after it was switched off");
     }
     // The client catches up with everything the player left with it.
@@ -387,6 +392,7 @@ class World {
   double endedAt_ = 0.0;
   double quitAt_ = kNever;
   double endsWithin_ = kEndsWithin;
+  int eventsAfterOff_ = 0;
   bool hung_ = false;
   double reliableFrom_ = 0.0;
   double safeFrom_ = 0.0;
