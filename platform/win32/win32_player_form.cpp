@@ -139,9 +139,12 @@ std::string Win32PlayerForm::Caption(Control label) {
 }
 
 // Repainting only on a real change: the Paint handler writes captions and
-// colours too.
+// colours too. A caption the program changes is a state or a text a screen
+// reader names the label by, so the reader hears of it.
 void Win32PlayerForm::SetCaption(Control label, std::string_view caption) {
-  if (labels_.SetCaption(label, caption)) Repaint(label);
+  if (!labels_.SetCaption(label, caption)) return;
+  Repaint(label);
+  FormAccessibility::NameChanged(window_, label);
 }
 
 void Win32PlayerForm::SetForeColor(Control label, Color color) {

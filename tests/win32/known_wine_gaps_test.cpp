@@ -2,6 +2,7 @@
 // behaviour and passes on Windows; under Wine CTest expects it to fail, in
 // the one way the gap shows, and reports it the day Wine closes the gap.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <string>
 
@@ -41,6 +42,36 @@ TEST(KnownWineGap, LongNamesBehindTheLongPathPrefix) {
   GetLongPathNameW(prefixed.c_str(), named, MAX_PATH + 8);
   EXPECT_TRUE(std::wstring(named) == L"\\\\?\\" + std::wstring(longForm))
       << "handed back as it came: " << (std::wstring(named) == prefixed ? "yes" : "no");
+}
+
+// Windows' own object for a window tells a screen reader where the window is;
+// Wine 8's answers with nothing, so the player's object places its lists
+// itself (AccessibleWindow.ChildrenAreTheControlsInReadingOrderNamedForWhatTheyDo).
+TEST(KnownWineGap, WindowObjectPlacesItsWindow) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP | WS_VISIBLE, 40, 30, 120, 60, nullptr,
+                              nullptr, nullptr, nullptr);
+  ASSERT_NE(list, nullptr);
+  void* object = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(list, OBJID_WINDOW, __uuidof(IAccessible), &object), S_OK);
+  auto* window = static_cast<IAccessible*>(object);
+  LONG left = 0, top = 0, width = 0, height = 0;
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  window->accLocation(&left, &top, &width, &height, self);
+  window->Release();
+  RECT frame{};
+  GetWindowRect(list, &frame);
+  DestroyWindow(list);
+  CoUninitialize();
+
+  auto text = [](LONG a, LONG b, LONG c, LONG d) {
+    return std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(c) + " " +
+           std::to_string(d);
+  };
+  EXPECT_EQ(text(left, top, width, height),
+            text(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top));
 }
 
 }  // namespace
