@@ -11,7 +11,9 @@
 namespace jukett::win32 {
 namespace {
 
-// Loaded at a reader's first question, never at start-up. The interface ids
+// Loaded at a reader's first question, except ole32, which the window's
+// thread needs from its start (and which the common controls load anyway).
+// The interface ids
 // come by value (__uuidof): a statically linked IID_IAccessible can resolve
 // to oleacc's import thunk instead of the id itself.
 SystemFunction<decltype(&CoInitializeEx)> coInitializeEx{L"ole32.dll", "CoInitializeEx"};
@@ -23,8 +25,8 @@ SystemFunction<decltype(&AccessibleObjectFromWindow)> accessibleObjectFromWindow
 
 // A reader's calls from another process must arrive on the window's own
 // thread, in turn with its messages: the thread joins a single-threaded
-// apartment at the first question. One already in the multithreaded
-// apartment stays there, and the system's own answer stands.
+// apartment once. One already in the multithreaded apartment stays there,
+// and the system's own answer stands.
 bool InSingleThreadedApartment() {
   static const bool joined = [] {
     auto initialize = coInitializeEx.Get();
@@ -186,12 +188,9 @@ class FormAccessibleObject final : public IAccessible {
     role->vt = VT_EMPTY;
     Control control;
     if (const HRESULT failed = Resolve(id, control); failed != S_OK) return failed;
-    if (ListWindow(control)) {
-      return AskList(control, [role](IAccessible* list, VARIANT self) {
-        return list->get_accRole(self, role);
-      });
-    }
-    *role = ChildVariant(control == Control::Form         ? ROLE_SYSTEM_CLIENT
+    // A list is a window, as its own window object says (Wine 8's says nothing).
+    *role = ChildVariant(control == Control::Form        ? ROLE_SYSTEM_CLIENT
+                         : ListWindow(control)         ? ROLE_SYSTEM_WINDOW
                          : IsButton(LayoutOf(control)) ? ROLE_SYSTEM_PUSHBUTTON
                                                        : ROLE_SYSTEM_STATICTEXT);
     return S_OK;
@@ -361,6 +360,8 @@ class FormAccessibleObject final : public IAccessible {
 };
 
 FormAccessibility::~FormAccessibility() { Disconnect(); }
+
+void FormAccessibility::JoinApartment() { InSingleThreadedApartment(); }
 
 LRESULT FormAccessibility::Answer(HWND window, WPARAM wParam, LPARAM lParam, HWND fileList,
                                   HWND dirList) {

@@ -31,6 +31,13 @@ class FormAccessibility {
   // not be given.
   LRESULT Answer(HWND window, WPARAM wParam, LPARAM lParam, HWND fileList, HWND dirList);
 
+  // Puts the calling thread, the window's, in a single-threaded apartment,
+  // where a reader's calls from other processes arrive in turn with the
+  // window's messages. Called before anything else can put the thread in the
+  // multithreaded apartment: Wine's MCI does at a track's first open, and a
+  // reader's first question after that would find only the bare window.
+  static void JoinApartment();
+
   // Tells a reader that a label's name changed with its caption.
   static void NameChanged(HWND window, Control label);
 

@@ -52,6 +52,7 @@ bool Win32PlayerForm::Create() {
   if (!icon_) icon_ = LoadIconA(nullptr, IDI_APPLICATION);
   if (!smallIcon_) smallIcon_ = icon_;
   RegisterFormClass(instance, &FormProc, icon_, smallIcon_);
+  FormAccessibility::JoinApartment();
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 
   const SIZE size = geometry_.Pixels();
