@@ -82,6 +82,10 @@ bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != 0; }
 
 TEST_F(AccessibleWindow, ChildrenAreTheControlsInReadingOrderNamedForWhatTheyDo) {
   form.SetCaption(Control::Label10, "3 files");
+  // Away from the screen's corner, where places in the window and on the
+  // screen would be the same.
+  form.SetLeft(1500);
+  form.SetTop(900);
   const std::vector<std::wstring> names{
       L"Minimise", L"juKett ZRV - by kelvor", L"Close", L"", L"Back", L"Stop", L"Play",
       L"Pause", L"Forward", L"3 files", L"Show folders", L"Mute", L""};
