@@ -50,7 +50,7 @@ constexpr std::array kLines{
 };
 // clang-format on
 
-constexpr ControlLayout kNoControl{Control::Form, "",     kLabel, 0,     0,     0,     0, "",
+constexpr ControlLayout kNoControl{Control::Form, "",     kLabel, 0,     0,     0,     0,  "",
                                    kWindowFont,   kBlack, kWhite, false, kLeft, false, -1, ""};
 
 }  // namespace

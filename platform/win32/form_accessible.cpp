@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include <new>
+#include <string>
 
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/system_function.h"
@@ -11,15 +12,14 @@
 namespace jukett::win32 {
 namespace {
 
-// Loaded at a reader's first question, except ole32, which the window's
-// thread needs from its start (and which the common controls load anyway).
-// The interface ids
-// come by value (__uuidof): a statically linked IID_IAccessible can resolve
-// to oleacc's import thunk instead of the id itself.
+// Loaded when first needed, none at the program's start: ole32 when the
+// window is made (under Wine the common controls have loaded it already), the
+// rest at a reader's first question. The interface ids come by value
+// (__uuidof): a statically linked IID_IAccessible can resolve to oleacc's
+// import thunk instead of the id itself.
 SystemFunction<decltype(&CoInitializeEx)> coInitializeEx{L"ole32.dll", "CoInitializeEx"};
 SystemFunction<decltype(&SysAllocString)> sysAllocString{L"oleaut32.dll", "SysAllocString"};
-SystemFunction<decltype(&LresultFromObject)> lresultFromObject{L"oleacc.dll",
-                                                               "LresultFromObject"};
+SystemFunction<decltype(&LresultFromObject)> lresultFromObject{L"oleacc.dll", "LresultFromObject"};
 SystemFunction<decltype(&AccessibleObjectFromWindow)> accessibleObjectFromWindow{
     L"oleacc.dll", "AccessibleObjectFromWindow"};
 
@@ -52,11 +52,11 @@ HRESULT Text(const std::wstring& text, BSTR* out) {
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
-VARIANT ChildVariant(LONG id) {
-  VARIANT child{};
-  child.vt = VT_I4;
-  child.lVal = id;
-  return child;
+VARIANT LongVariant(LONG value) {
+  VARIANT variant{};
+  variant.vt = VT_I4;
+  variant.lVal = value;
+  return variant;
 }
 
 }  // namespace
@@ -189,10 +189,10 @@ class FormAccessibleObject final : public IAccessible {
     Control control;
     if (const HRESULT failed = Resolve(id, control); failed != S_OK) return failed;
     // A list is a window, as its own window object says (Wine 8's says nothing).
-    *role = ChildVariant(control == Control::Form        ? ROLE_SYSTEM_CLIENT
-                         : ListWindow(control)         ? ROLE_SYSTEM_WINDOW
-                         : IsButton(LayoutOf(control)) ? ROLE_SYSTEM_PUSHBUTTON
-                                                       : ROLE_SYSTEM_STATICTEXT);
+    *role = LongVariant(control == Control::Form      ? ROLE_SYSTEM_CLIENT
+                        : ListWindow(control)         ? ROLE_SYSTEM_WINDOW
+                        : IsButton(LayoutOf(control)) ? ROLE_SYSTEM_PUSHBUTTON
+                                                      : ROLE_SYSTEM_STATICTEXT);
     return S_OK;
   }
 
@@ -208,7 +208,7 @@ class FormAccessibleObject final : public IAccessible {
     }
     LONG flags = IsWindowVisible(window_) ? 0 : STATE_SYSTEM_INVISIBLE;
     if (control != Control::Form && !IsButton(LayoutOf(control))) flags |= STATE_SYSTEM_READONLY;
-    *state = ChildVariant(flags);
+    *state = LongVariant(flags);
     return S_OK;
   }
 
@@ -330,7 +330,7 @@ class FormAccessibleObject final : public IAccessible {
       out->pdispVal = list;
       return S_OK;
     }
-    *out = ChildVariant(ChildIdOf(control));
+    *out = LongVariant(ChildIdOf(control));
     return S_OK;
   }
 
@@ -339,7 +339,7 @@ class FormAccessibleObject final : public IAccessible {
   HRESULT AskList(Control list, Ask ask) const {
     IAccessible* object = nullptr;
     if (!WindowObject(ListWindow(list), __uuidof(IAccessible), &object)) return E_FAIL;
-    const HRESULT result = ask(object, ChildVariant(CHILDID_SELF));
+    const HRESULT result = ask(object, LongVariant(CHILDID_SELF));
     object->Release();
     return result;
   }
