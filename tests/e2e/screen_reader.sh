@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # A screen reader's view, from a process of its own: the window's controls
 # with their names, roles and places on the screen, and "Play", "Pause" and
-# "Resume" pressed through it doing what their clicks do, heard and seen in
-# the room.
+# "Resume" pressed through it doing what their clicks do, seen in the room.
 #   screen_reader.sh BUILD_DIR
 set -uo pipefail
 # shellcheck source=e2e_checks.sh
@@ -10,25 +9,26 @@ source "$(dirname "$0")/e2e_checks.sh" "$1" screen_reader
 
 probe() {
   "$SESSION_WINE" "$SESSION_BUILD/bin/screen_reader_probe.exe" "$@" </dev/null 2>/dev/null |
-    tr -d '\r' | tr '\t' '|'
+    tr -d '\r'
 }
 
-# The children in reading order: name, role, and the control of the window's
-# table that stands there.
+# The children in reading order: name, role (43 push button, 41 static text,
+# 9 window) and the control of the window's table that stands there. A point
+# inside a child finds that child: a label by its id, a list as an object.
 expected=(
-  "Minimise|button|Label2"
-  "$SESSION_TITLE|text|Label1"
-  "Close|button|Label3"
-  "|window|File1"
-  "Back|button|lbback"
-  "Stop|button|lbstop"
-  "Play|button|lbplay"
-  "Pause|button|lbpause"
-  "Forward|button|lbfoward"
-  "${#SESSION_TRACKS[@]} mp3's in this dir|text|Label10"
-  "Show folders|button|Label5"
-  "Mute|button|Label4"
-  "|window|Dir1"
+  "Minimise|43|Label2"
+  "$SESSION_TITLE|41|Label1"
+  "Close|43|Label3"
+  "|9|File1"
+  "Back|43|lbback"
+  "Stop|43|lbstop"
+  "Play|43|lbplay"
+  "Pause|43|lbpause"
+  "Forward|43|lbfoward"
+  "${#SESSION_TRACKS[@]} mp3's in this dir|41|Label10"
+  "Show folders|43|Label5"
+  "Mute|43|Label4"
+  "|9|Dir1"
 )
 
 # Where the window draws CONTROL on the screen, by its table: "left top
@@ -46,16 +46,18 @@ screen_place() {
 }
 
 check_children() {
-  local children i name role control got_name got_role left top width height
+  local children i name role control want got at
   children="$(probe list)"
   check "the reader finds ${#expected[@]} children" test "$(wc -l <<<"$children")" -eq "${#expected[@]}"
   for i in "${!expected[@]}"; do
     IFS='|' read -r name role control <<<"${expected[$i]}"
-    IFS='|' read -r got_name got_role left top width height <<<"$(sed -n "$((i + 1))p" <<<"$children")"
-    check "child $((i + 1)) is '$name' ($got_name), a $role ($got_role)" \
-      test "$got_name|$got_role" = "$name|$role"
-    check "'$control' stands where it is drawn ($left $top $width $height)" \
-      test "$left $top $width $height" = "$(screen_place "$control")"
+    at=$((i + 1))
+    [ "$role" = 9 ] && at=object
+    [ "$control" = Dir1 ] && at=none  # below the window's edge while the panel is hidden
+    want="$name|$role|$(screen_place "$control" | tr ' ' '|')|$at"
+    got="$(sed -n "$((i + 1))p" <<<"$children")"
+    check "child $((i + 1)) is '$name', role $role, where $control is drawn ($got)" \
+      test "$got" = "$want"
   done
 }
 
@@ -75,7 +77,6 @@ check_children
 session_click_at $(session_list_row_point File1 1)
 check "the reader pressed Play" probe press Play
 expect_line $((n += 1)) "$(track_line playing "${SESSION_TRACKS[1]}")"
-expect_sound "sound after Play pressed by the reader"
 
 check "the reader pressed Pause" probe press Pause
 expect_line $((n += 1)) "$(track_line paused "${SESSION_TRACKS[1]}")"
