@@ -45,8 +45,8 @@ std::string SpokenName(const ControlLayout& layout, std::string_view caption) {
 }
 
 std::span<const Control> ReadingOrder() {
-  static const std::vector<Control> order = SortedByPlace();
-  return order;
+  static const std::vector<Control> kOrder = SortedByPlace();
+  return kOrder;
 }
 
 }  // namespace jukett

@@ -28,13 +28,13 @@ SystemFunction<decltype(&AccessibleObjectFromWindow)> accessibleObjectFromWindow
 // apartment once. One already in the multithreaded apartment stays there,
 // and the system's own answer stands.
 bool InSingleThreadedApartment() {
-  static const bool joined = [] {
+  static const bool kJoined = [] {
     auto initialize = coInitializeEx.Get();
     if (!initialize) return false;
     const HRESULT result = initialize(nullptr, COINIT_APARTMENTTHREADED);
     return result == S_OK || result == S_FALSE;
   }();
-  return joined;
+  return kJoined;
 }
 
 // The children count from 1 in reading order; 0 is the client area itself.
