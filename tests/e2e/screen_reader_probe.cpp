@@ -24,13 +24,16 @@ VARIANT Child(LONG id) {
   return child;
 }
 
-bool Named(IAccessible* object, LONG id, const char* name) {
+std::string NameOf(IAccessible* object, LONG id) {
   BSTR text = nullptr;
   object->get_accName(Child(id), &text);
   char bytes[512] = {};
   WideCharToMultiByte(CP_UTF8, 0, text ? text : L"", -1, bytes, sizeof bytes - 1, nullptr, nullptr);
   SysFreeString(text);
-  if (name) return std::strcmp(bytes, name) == 0;
+  return bytes;
+}
+
+void Print(IAccessible* object, LONG id) {
   VARIANT role{};
   object->get_accRole(Child(id), &role);
   LONG left = 0, top = 0, width = 0, height = 0;
@@ -41,9 +44,8 @@ bool Named(IAccessible* object, LONG id, const char* name) {
                          : hit.vt == VT_I4     ? std::to_string(hit.lVal)
                                                : "none";
   if (hit.vt == VT_DISPATCH) hit.pdispVal->Release();
-  std::printf("%s|%ld|%ld|%ld|%ld|%ld|%s\n", bytes, role.vt == VT_I4 ? role.lVal : -1L, left, top,
-              width, height, at.c_str());
-  return false;
+  std::printf("%s|%ld|%ld|%ld|%ld|%ld|%s\n", NameOf(object, id).c_str(),
+              role.vt == VT_I4 ? role.lVal : -1L, left, top, width, height, at.c_str());
 }
 
 }  // namespace
@@ -62,9 +64,12 @@ int main(int argc, char** argv) {
   object->get_accChildCount(&count);
   bool done = !press;
   for (LONG id = 1; id <= count; ++id) {
-    if (!Named(object, id, press)) continue;
-    done = SUCCEEDED(object->accDoDefaultAction(Child(id)));
-    break;
+    if (!press) {
+      Print(object, id);
+    } else if (NameOf(object, id) == press) {
+      done = SUCCEEDED(object->accDoDefaultAction(Child(id)));
+      break;
+    }
   }
   object->Release();
   return done ? 0 : 1;
