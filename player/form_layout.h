@@ -46,6 +46,10 @@ struct ControlLayout {
   Alignment align;
   bool border;  // one solid black pixel (lists: their plain frame)
   int tabIndex;
+  // What a screen reader calls a label that is a button, in the state the
+  // table's caption shows; empty for a label whose caption is its name (the
+  // title, the count) and for the lists, which speak for themselves.
+  std::string_view spokenName;
 };
 
 // A one-pixel solid line; the window's edges cut what lies outside it.
@@ -70,5 +74,7 @@ const LineLayout& LineOf(Control control);
 // Only the lists take the keyboard focus.
 bool TakesFocus(const ControlLayout& layout);
 bool IsGlyphLabel(const ControlLayout& layout);
+// The labels a click works on: those the table gives a name of their own.
+bool IsButton(const ControlLayout& layout);
 
 }  // namespace jukett

@@ -51,6 +51,7 @@ bool Win32PlayerForm::Create() {
   if (!icon_) icon_ = LoadIconA(nullptr, IDI_APPLICATION);
   if (!smallIcon_) smallIcon_ = icon_;
   RegisterFormClass(instance, &FormProc, icon_, smallIcon_);
+  FormAccessibility::JoinApartment();
   taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
   startedAgain_ = RegisterWindowMessageW(kStartedAgainMessage);
 
@@ -140,9 +141,12 @@ std::string Win32PlayerForm::Caption(Control label) {
 }
 
 // Repainting only on a real change: the Paint handler writes captions and
-// colours too.
+// colours too. A caption the program changes is a state or a text a screen
+// reader names the label by, so the reader hears of it.
 void Win32PlayerForm::SetCaption(Control label, std::string_view caption) {
-  if (labels_.SetCaption(label, caption)) Repaint(label);
+  if (!labels_.SetCaption(label, caption)) return;
+  Repaint(label);
+  FormAccessibility::NameChanged(window_, label);
 }
 
 void Win32PlayerForm::SetForeColor(Control label, Color color) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/dir_list.h"
+#include "platform/win32/form_accessible.h"
 #include "platform/win32/form_geometry.h"
 #include "platform/win32/form_labels.h"
 #include "platform/win32/form_pointer.h"
@@ -93,6 +94,8 @@ class Win32PlayerForm : public PlayerForm, private ListBoxOwner {
   void OnHotKey(WPARAM id);
   bool OnAppCommand(LPARAM command);
   void OnEndSession(bool ending);
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+  void OnAccessibleAction(WPARAM control);
 
   void ListFocused(Control list) override;
   bool ListKeyDown(Control list, WPARAM key) override;
@@ -113,6 +116,7 @@ class Win32PlayerForm : public PlayerForm, private ListBoxOwner {
   FormGeometry geometry_;
   FontSet fonts_;
   FormLabels labels_;
+  FormAccessibility accessibility_{labels_};
   FormPointer pointer_;
   ListBox fileList_;
   ListBox dirBox_;

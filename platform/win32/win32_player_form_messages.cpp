@@ -122,6 +122,12 @@ LRESULT Win32PlayerForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
       OnEndSession(wParam != 0);
       return 0;
+    case WM_GETOBJECT:
+      if (LRESULT object = OnGetObject(wParam, lParam)) return object;
+      break;
+    case kAccessibleActionMessage:
+      OnAccessibleAction(wParam);
+      return 0;
     default:
       break;
   }
@@ -191,6 +197,20 @@ bool Win32PlayerForm::OnAppCommand(LPARAM command) {
 
 void Win32PlayerForm::OnEndSession(bool ending) {
   if (ending) Unload();
+}
+
+LRESULT Win32PlayerForm::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  return accessibility_.Answer(window_, wParam, lParam, fileList_.Window(), dirBox_.Window());
+}
+
+// A screen reader's default action: the button's own click. The message
+// could come from anywhere, so only a button of the table counts.
+void Win32PlayerForm::OnAccessibleAction(WPARAM control) {
+  for (const ControlLayout& layout : FormControls()) {
+    if (IsButton(layout) && static_cast<WPARAM>(layout.control) == control) {
+      events_.Click(layout.control);
+    }
+  }
 }
 
 // ---- What the lists tell the window ----
