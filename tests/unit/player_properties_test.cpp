@@ -35,16 +35,8 @@ RC_GTEST_PROP(PlayerProperties, EverySequenceKeepsThePromises, ()) {
   RC_ASSERT(broken.value_or("") == "");
 }
 
-}  // namespace
-}  // namespace jukett::sim
-
-namespace jukett::sim {
-namespace {
-
-using Act = Step::Act;
-
-// Sequences the properties shrank to, and one that needs a pause nested in
-// an announcement, kept as they were found.
+// Sequences the properties shrank to, each red before its mend, and one
+// written by hand for the nested pause the issue described.
 TEST(PlayerSequences, AStopAfterATrackFailedToOpenAnnouncesNothing) {
   EXPECT_EQ(BrokenPromise({{Act::DeleteTrack, 0, 0},
                            {Act::DoubleClick, 0, 0},
