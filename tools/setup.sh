@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick lame sox
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   clang libclang-rt-14-dev
+  librapidcheck-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "util/text.h"
@@ -16,6 +17,9 @@ std::string Fit(std::string_view text, int capacity) {
 
 constexpr MenuItemId kDropDownItemId = 0xFFFFFFFF;
 
+// How long the player waits for another program's answer.
+constexpr double kReplyTimeout = 2.0;
+
 // Class names are compared whole, without regard to case, as Windows does.
 bool SameClass(std::string_view a, std::string_view b) {
   return ToLowerAscii(a) == ToLowerAscii(b);
@@ -26,9 +30,35 @@ bool SameClass(std::string_view a, std::string_view b) {
 Window SimDesktop::AddWindow(std::string windowClass, std::string text, Window parent) {
   const Window window = nextWindow_;
   nextWindow_ += 0x10;
-  windows_[window] = WindowState{std::move(windowClass), std::move(text), parent, kNoMenu, {}};
+  const auto* parentState = Find(parent);
+  windows_[window] = WindowState{std::move(windowClass),
+                                 std::move(text),
+                                 parent,
+                                 kNoMenu,
+                                 {},
+                                 parentState ? parentState->program : 0};
   creationOrder_.push_back(window);
   return window;
+}
+
+SimDesktop::ProgramId SimDesktop::AddProgram(Window topLevel) {
+  const ProgramId program = static_cast<ProgramId>(programs_.size());
+  programs_[program];
+  if (auto* state = Find(topLevel)) state->program = program;
+  return program;
+}
+
+ClientProgram& SimDesktop::ProgramOf(Window window) {
+  const auto* state = Find(window);
+  return programs_.at(state ? state->program : 0);
+}
+
+void SimDesktop::TypeAt(double moment, Window window, std::string text) {
+  ProgramOf(window).QueueInput(std::max(moment, now_), window, std::move(text));
+}
+
+void SimDesktop::PlayerEnded() {
+  for (auto& [id, program] : programs_) program.CutOff();
 }
 
 void SimDesktop::RemoveWindow(Window window) {
@@ -118,22 +148,19 @@ std::string SimDesktop::Caption(Window window, int capacity) {
 }
 
 int SimDesktop::TextLength(Window window) {
-  messages_.push_back({MessageKind::GetTextLength, window, {}});
-  return CaptionLength(window);
+  const auto length = SendOne({MessageKind::GetTextLength, window, {}});
+  return length ? std::stoi(*length) : 0;
 }
 
 std::string SimDesktop::Text(Window window, int capacity) {
-  messages_.push_back({MessageKind::GetText, window, {}});
-  return Caption(window, capacity);
+  return SendOne({MessageKind::GetText, window, {}, capacity}).value_or(std::string());
 }
 
 void SimDesktop::SetText(Window window, std::string_view text) {
-  messages_.push_back({MessageKind::SetText, window, std::string(text)});
-  if (auto* state = Find(window)) state->text = text;
+  SendOne({MessageKind::SetText, window, std::string(text)});
 }
 
 void SimDesktop::DeliverChar(Window window, char character) {
-  messages_.push_back({MessageKind::Char, window, std::string(1, character)});
   auto* state = Find(window);
   if (state && state->onChar) {
     // The handler may change the tree; keep it alive while it runs.
@@ -143,22 +170,124 @@ void SimDesktop::DeliverChar(Window window, char character) {
 }
 
 std::optional<std::string> SimDesktop::UserText(Window window) {
-  const int length = TextLength(window);
-  if (std::find(unanswering_.begin(), unanswering_.end(), window) != unanswering_.end()) {
+  const auto length = SendOne({MessageKind::GetTextLength, window, {}});
+  if (!length ||
+      std::find(unanswering_.begin(), unanswering_.end(), window) != unanswering_.end()) {
     return std::nullopt;
   }
-  if (length <= 0) return std::string();
-  return Text(window, length + 1);
+  const int size = std::stoi(*length);
+  if (size <= 0) return std::string();
+  if (size > kMaxWindowTextUnits) return std::nullopt;
+  return SendOne({MessageKind::GetText, window, {}, size + 1});
 }
 
 void SimDesktop::EditInOrder(const std::vector<WindowEdit>& edits) {
+  std::vector<Message> steps;
   for (const WindowEdit& edit : edits) {
+    if (edit.window == kNoWindow) continue;
     if (edit.kind == WindowEdit::Kind::Char) {
-      if (!edit.text.empty()) DeliverChar(edit.window, edit.text[0]);
+      if (!edit.text.empty())
+        steps.push_back({MessageKind::Char, edit.window, edit.text.substr(0, 1)});
     } else {
-      SetText(edit.window, edit.text);
+      steps.push_back({MessageKind::SetText, edit.window, edit.text});
     }
   }
+  SendUnit(std::move(steps));
+}
+
+void SimDesktop::FinishEdits(double maxSeconds) {
+  const double deadline = now_ + maxSeconds;
+  while (true) {
+    double moment = kNever;
+    bool onTheWay = false;
+    for (const auto& [id, program] : programs_) {
+      if (!program.EditsOnTheWay(now_)) continue;
+      onTheWay = true;
+      moment = std::min(moment, program.UnitAnsweredAt());
+    }
+    if (!onTheWay) return;
+    if (const ClientProgram* next = NextProgram(kNever))
+      moment = std::min(moment, next->NextMoment());
+    if (moment > deadline) return MoveClockTo(deadline);
+    MoveClockTo(moment, moment <= now_);
+  }
+}
+
+std::optional<std::string> SimDesktop::SendOne(Message message) {
+  std::vector<Message> unit;
+  unit.push_back(std::move(message));
+  auto answers = SendUnit(std::move(unit), ClientProgram::kGiveUp);
+  if (!answers || answers->empty()) return std::nullopt;
+  return answers->front();
+}
+
+std::optional<std::vector<std::string>> SimDesktop::SendUnit(std::vector<Message> steps,
+                                                             double giveUp) {
+  if (steps.empty()) return std::vector<std::string>();
+  // A window that is gone has no thread to send to.
+  if (!Find(steps.front().window)) return std::nullopt;
+  ClientProgram& program = ProgramOf(steps.front().window);
+  if (program.Stuck(now_)) return std::nullopt;
+  const std::shared_ptr<Unit> unit = program.Send(std::move(steps), now_, giveUp);
+  // The player answers only messages sent to it while it waits: its own
+  // queued events stay where they are.
+  const double deadline = now_ + kReplyTimeout;
+  MoveClockTo(now_, false);
+  while (unit->answeredAt > now_) {
+    const ClientProgram* next = NextProgram(kNever);
+    const double moment = std::min(unit->answeredAt, next ? next->NextMoment() : kNever);
+    if (moment > deadline) {
+      MoveClockTo(deadline);
+      return std::nullopt;
+    }
+    // Input comes between the client's messages only once the player has
+    // stopped sending at that moment; due now, nothing else could run.
+    MoveClockTo(moment, moment <= now_);
+  }
+  return unit->answers;
+}
+
+std::string SimDesktop::Deliver(const Message& message) {
+  messages_.push_back(message);
+  auto* state = Find(message.window);
+  switch (message.kind) {
+    case MessageKind::GetTextLength:
+      return std::to_string(state ? state->text.size() : 0);
+    case MessageKind::GetText:
+      return state ? Fit(state->text, message.capacity) : std::string();
+    case MessageKind::SetText:
+      if (state) state->text = message.text;
+      return {};
+    case MessageKind::Char:
+      DeliverChar(message.window, message.text[0]);
+      return {};
+    case MessageKind::ReadMenuBar:
+      return {};
+  }
+  return {};
+}
+
+ClientProgram* SimDesktop::NextProgram(double inputBefore) {
+  ClientProgram* next = nullptr;
+  for (auto& [id, program] : programs_) {
+    if (!next || program.NextMoment(inputBefore) < next->NextMoment(inputBefore)) next = &program;
+  }
+  return next && next->NextMoment(inputBefore) < kNever ? next : nullptr;
+}
+
+void SimDesktop::MoveClockTo(double moment, bool inputAtMoment) {
+  const double inputBefore = inputAtMoment ? std::nextafter(moment, kNever) : moment;
+  const auto deliver = [this](const Message& message) { return Deliver(message); };
+  const auto type = [this](Window window, const std::string& text) {
+    if (auto* state = Find(window)) state->text += text;
+  };
+  while (ClientProgram* next = NextProgram(inputBefore)) {
+    const double at = next->NextMoment(inputBefore);
+    if (at > moment) break;
+    now_ = std::max(now_, at);
+    next->RunNext(deliver, type, inputBefore);
+  }
+  now_ = std::max(now_, moment);
 }
 
 Menu SimDesktop::MenuBar(Window window) {
@@ -217,9 +346,11 @@ void SimDesktop::ProcessPendingEvents() {
 }
 
 void SimDesktop::WaitForEvents(double maxSeconds) {
-  const double until = now_ + maxSeconds;
+  // A wait always lets time pass, however little was asked: a remainder
+  // below the clock's resolution would otherwise be waited for forever.
+  const double until = std::max(now_ + maxSeconds, std::nextafter(now_, kNever));
   if (!events_.empty() && events_.begin()->first <= now_) return;
-  now_ = events_.empty() ? until : std::min(until, events_.begin()->first);
+  MoveClockTo(events_.empty() ? until : std::min(until, events_.begin()->first));
 }
 
 double SimDesktop::MonotonicSeconds() {

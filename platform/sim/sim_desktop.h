@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sim/sim_program.h"
 #include "ports/clock.h"
 #include "ports/event_pump.h"
 #include "ports/host_windows.h"
@@ -17,18 +18,31 @@ namespace jukett::sim {
 // items; text messages; the own thread's event queue; and a clock that moves
 // only when the program waits or a test says so. Tests stage any window tree
 // on it, place events at chosen moments, and watch what the program sends.
+//
+// Messages reach other programs as they do on Windows: each window belongs to
+// a program (top-level windows to the desktop's own, which answers at once,
+// children to their parent's), and a program may be slow or hung. The player
+// waits at most 2 s for an answer, and meanwhile runs none of its own queued
+// events; what it did not wait for is still delivered, in order, as the
+// clock moves, until its process ends.
 class SimDesktop : public HostWindows, public EventPump, public Clock {
  public:
-  enum class MessageKind { GetTextLength, GetText, SetText, Char, ReadMenuBar };
-  struct Message {
-    MessageKind kind;
-    Window window;
-    std::string text;  // the text set, or the character delivered
-  };
+  using MessageKind = sim::MessageKind;
+  using Message = sim::Message;
+  using ProgramId = int;
   using CharHandler = std::function<void(char)>;
 
   // Staging. A new child goes after its older siblings in enumeration order.
   Window AddWindow(std::string windowClass, std::string text = {}, Window parent = kNoWindow);
+  // A program of its own for a top-level window and the children it gets.
+  ProgramId AddProgram(Window topLevel);
+  ClientProgram& ProgramOf(Window window);
+  // The user types `text` at the end of the window's text: queued input its
+  // program reads when it is free, now or at a later moment.
+  void Type(Window window, std::string text) { TypeAt(now_, window, std::move(text)); }
+  void TypeAt(double moment, Window window, std::string text);
+  // The player's process ended: what it sent that was not picked up is gone.
+  void PlayerEnded();
   void RemoveWindow(Window window);  // with all its children
   void OnChar(Window window, CharHandler handler);
   // A change the window's own program makes: not a message from the player.
@@ -48,7 +62,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
 
   // The clock: it starts wherever a test sets it.
   void SetClock(double seconds) { now_ = seconds; }
-  void Advance(double seconds) { now_ += seconds; }
+  void Advance(double seconds) { MoveClockTo(now_ + seconds); }
   double Now() const { return now_; }
 
   // What the program did to the windows, in order.
@@ -68,7 +82,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   void SetText(Window window, std::string_view text) override;
   std::optional<std::string> UserText(Window window) override;
   void EditInOrder(const std::vector<WindowEdit>& edits) override;
-  void FinishEdits(double) override {}
+  void FinishEdits(double maxSeconds) override;
   Menu MenuBar(Window window) override;
   int MenuItemCount(Menu menu) override;
   Menu SubMenu(Menu menu, int position) override;
@@ -89,6 +103,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
     Window parent = kNoWindow;
     Menu menuBar = kNoMenu;
     CharHandler onChar;
+    ProgramId program = 0;
   };
   struct MenuItem {
     MenuItemId id = 0;
@@ -99,6 +114,17 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   Window FindAmong(Window parent, Window after, std::string_view windowClass) const;
   const MenuItem* FindItemById(Menu menu, MenuItemId id) const;
   void DeliverChar(Window window, char character);
+  // The answers of a unit of messages, or nothing when they did not all
+  // come within the player's wait.
+  std::optional<std::vector<std::string>> SendUnit(std::vector<Message> steps,
+                                                   double giveUp = kNever);
+  std::optional<std::string> SendOne(Message message);
+  std::string Deliver(const Message& message);
+  // Moves the clock, letting every program do what falls due on the way.
+  // Input due at the very moment is read only when `inputAtMoment`: the
+  // player's messages of one moment go out together, before it.
+  void MoveClockTo(double moment, bool inputAtMoment = true);
+  ClientProgram* NextProgram(double inputBefore);
   WindowState* Find(Window window);
   const WindowState* Find(Window window) const;
 
@@ -109,6 +135,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   std::multimap<double, std::function<void()>> events_;
   std::vector<Message> messages_;
   std::vector<Window> unanswering_;
+  std::map<ProgramId, ClientProgram> programs_{{0, ClientProgram{}}};
   // Windows and menus get numbers from separate ranges, so a handle of the
   // wrong kind never names anything.
   Window nextWindow_ = 0x10010;

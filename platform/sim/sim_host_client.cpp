@@ -11,6 +11,7 @@ namespace classes = host_classes;
 SimHostClient::SimHostClient(SimDesktop& desktop)
     : desktop_(desktop),
       frame_(desktop.AddWindow(classes::kFrame, "America Online")),
+      program_(desktop.AddProgram(frame_)),
       mdiClient_(desktop.AddWindow(classes::kMdiClient, {}, frame_)),
       menuBar_(desktop.AddMenu()),
       help_(kNoMenu) {
@@ -55,6 +56,7 @@ void SimHostClient::MakePostOnEnter(Window room, Window input) {
     std::string line = desktop_.TextOf(input);
     if (line.empty()) return;
     posted_.push_back({room, std::move(line), desktop_.Now()});
+    if (watch_) watch_(posted_.back());
     desktop_.StageText(input, {});
   });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ class SimHostClient {
   explicit SimHostClient(SimDesktop& desktop);
 
   Window Frame() const { return frame_; }
+  // The client's one thread: how slow it is, and the user's typing.
+  ClientProgram& Program() { return desktop_.ProgramOf(frame_); }
   Window MdiClient() const { return mdiClient_; }
 
   // An "AOL Child" with one child of each given class, in that order.
@@ -40,17 +43,21 @@ class SimHostClient {
   };
   const std::vector<PostedLine>& Posted() const { return posted_; }
   void ForgetPosted() { posted_.clear(); }
+  // Called as each line arrives in the room, while the desktop is as it was then.
+  void OnPosted(std::function<void(const PostedLine&)> watch) { watch_ = std::move(watch); }
 
  private:
   void MakePostOnEnter(Window room, Window input);
 
   SimDesktop& desktop_;
   Window frame_;
+  SimDesktop::ProgramId program_;
   Window mdiClient_;
   Menu menuBar_;
   Menu help_;
   MenuItemId nextItemId_ = 100;
   std::vector<PostedLine> posted_;
+  std::function<void(const PostedLine&)> watch_;
 };
 
 }  // namespace jukett::sim

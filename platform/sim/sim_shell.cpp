@@ -27,6 +27,7 @@ void SimTray::Delete(const IconRecord& record) {
 
 void SimProcess::End() {
   ++ends_;
+  if (ending_) ending_();
   throw ProcessEnded{};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,11 +42,14 @@ class SimProcess : public Process {
 
   std::string ProgramDirectory() override { return directory_; }
   [[noreturn]] void End() override;
+  // What the end takes with it, such as the messages still on their way.
+  void OnEnd(std::function<void()> ending) { ending_ = std::move(ending); }
 
   int EndCount() const { return ends_; }
 
  private:
   std::string directory_;
+  std::function<void()> ending_;
   int ends_ = 0;
 };
 
