@@ -1,6 +1,7 @@
 // What Windows does and this Wine does not yet. Each test states the Windows
-// behaviour and passes on Windows; under Wine CTest expects it to fail, in
-// the one way the gap shows, and reports it the day Wine closes the gap.
+// behaviour and passes on Windows; under Wine the marked assertion is expected
+// to fail, and fails the test the day Wine closes the gap (known_wine_gap.h).
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +9,7 @@
 #include "chathost/host_identity.h"
 #include "platform/win32/win32_host_windows.h"
 #include "standin_process.h"
+#include "tests/win32/known_wine_gap.h"
 
 namespace jukett::testing {
 namespace {
@@ -21,7 +23,7 @@ TEST(KnownWineGap, VersionFromAnotherProcessesMenus) {
   ASSERT_TRUE(standin.Ready());
   win32::Win32HostWindows windows;
 
-  EXPECT_EQ(HostVersion(windows), "7");
+  EXPECT_WINE_GAP_EQ(HostVersion(windows), "7");
 }
 
 // Windows expands the short names of a path behind the long-path prefix;
@@ -39,8 +41,24 @@ TEST(KnownWineGap, LongNamesBehindTheLongPathPrefix) {
 
   wchar_t named[MAX_PATH + 8] = {};
   GetLongPathNameW(prefixed.c_str(), named, MAX_PATH + 8);
-  EXPECT_TRUE(std::wstring(named) == L"\\\\?\\" + std::wstring(longForm))
+  EXPECT_WINE_GAP_EQ(std::wstring(named), L"\\\\?\\" + std::wstring(longForm))
       << "handed back as it came: " << (std::wstring(named) == prefixed ? "yes" : "no");
+}
+
+// The mark itself: where the gap shows, the assertion passes; where the
+// behaviour holds, it fails, under Wine as "gap closed".
+TEST(KnownWineGapMark, FailsOnlyWhereThePlatformDiffersFromWindows) {
+  if (UnderWine()) {
+    EXPECT_WINE_GAP(1 + 1 == 3);
+    EXPECT_WINE_GAP_EQ(1 + 1, 3);
+    EXPECT_NONFATAL_FAILURE(EXPECT_WINE_GAP(1 + 1 == 2), "gap closed");
+    EXPECT_NONFATAL_FAILURE(EXPECT_WINE_GAP_EQ(1 + 1, 2), "gap closed");
+  } else {
+    EXPECT_WINE_GAP(1 + 1 == 2);
+    EXPECT_WINE_GAP_EQ(1 + 1, 2);
+    EXPECT_NONFATAL_FAILURE(EXPECT_WINE_GAP(1 + 1 == 3), "1 + 1 == 3: does not hold");
+    EXPECT_NONFATAL_FAILURE(EXPECT_WINE_GAP_EQ(1 + 1, 3), "gives 2, Windows gives 3");
+  }
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 # sink's monitor is recorded and measured after each command.
 #   real_sound_test.sh CASE WINE_RUN PLAY_PROBE_EXE
 # CASE: transport | replace | names | long-folders | unplayable | mute-commands |
-#       mute-sound (a known Wine gap)
+#       mute-sound (with a known Wine gap)
 # Tracks are sine tones at half scale (RMS about 0.35); a quiet null sink
 # records exact zeros. Two tones far apart (300 Hz, 3000 Hz) tell by band
 # which track is sounding. Exit 77: skipped, with the reason printed.
@@ -77,12 +77,40 @@ listen() {
 
 failures=0
 above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
-expect() {
-  local what="$1" value="$2" relation="$3" limit="$4"
-  if [ "$relation" = ">" ] && above "$value" "$limit"; then return; fi
-  if [ "$relation" = "<" ] && above "$limit" "$value"; then return; fi
-  echo "FAIL: $what: $value is not $relation $limit" >&2
+holds() {  # holds VALUE RELATION LIMIT
+  local value="$1" relation="$2" limit="$3"
+  { [ "$relation" = ">" ] && above "$value" "$limit"; } ||
+    { [ "$relation" = "<" ] && above "$limit" "$value"; }
+}
+
+# A known Wine gap, marked on the check in the manner of Wine's todo_wine:
+#   wine_gap CHECK WHAT ...
+# states what Windows does. The probe plays through Wine here, where the
+# check is expected to fail and is only noted; the day it holds it fails as
+# "gap closed", so that the mark is struck off.
+gap=""
+wine_gap() {
+  gap=1
+  "$@"
+  gap=""
+}
+verdict() {  # verdict WHAT HELD DETAIL
+  local what="$1" held="$2" detail="$3"
+  if [ -z "$gap" ] && [ "$held" = yes ]; then return; fi
+  if [ -z "$gap" ]; then
+    echo "FAIL: $what: $detail" >&2
+  elif [ "$held" = yes ]; then
+    echo "FAIL: gap closed: $what: Wine now does what Windows does; remove the known Wine gap's mark" >&2
+  else
+    echo "known Wine gap, still open: $what: $detail"
+    return
+  fi
   failures=$((failures + 1))
+}
+expect() {  # expect WHAT VALUE RELATION LIMIT
+  local held=yes
+  holds "$2" "$3" "$4" || held=no
+  verdict "$1" "$held" "$2 is not $3 $4"
 }
 
 # The commands the program sent to Wine's MCI, in order.
@@ -192,12 +220,11 @@ case "$case_name" in
     ;;
   mute-sound)
     # As on Windows. Wine's mpegvideo device takes 'set ... audio all off'
-    # and keeps playing: a known Wine gap, which CTest expects to show as
-    # exactly the one failure "silence while muted".
+    # and keeps playing: a known Wine gap.
     send play "$(windows_path "$low")"
     send mute
     listen muted
-    expect "silence while muted" "$total" "<" "$silence_max"
+    wine_gap expect "silence while muted" "$total" "<" "$silence_max"
     send unmute
     listen unmuted
     expect "signal after unmute" "$total" ">" "$signal_min"
