@@ -13,6 +13,10 @@ if(MINGW)
   # and no compiler signature in each object.
   add_compile_options(-ffunction-sections -fdata-sections -fno-ident)
   add_link_options(-Wl,--gc-sections)
+  # Windows 7 is the oldest the program runs on (packaging/windows-imports.txt
+  # holds its imports to it): the header says so to the loader.
+  add_link_options(-Wl,--major-os-version,6,--minor-os-version,1
+                   -Wl,--major-subsystem-version,6,--minor-subsystem-version,1)
   # The release is built for size, with symbols kept for a separate file.
   string(APPEND CMAKE_C_FLAGS_MINSIZEREL " -g")
   string(APPEND CMAKE_CXX_FLAGS_MINSIZEREL " -g")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks a release archive: one folder named like the archive holding the
 # program, its icon and the text, nothing else; a program stripped of its
-# symbols that needs no DLL beyond those every Windows has; a text that
+# symbols that needs no DLL beyond those every Windows has, and no function
+# beyond those packaging/windows-imports.txt allows; a text that
 # names the version and says where to unpack.
 # Usage: tools/check-archive.sh ARCHIVE.zip
 set -euo pipefail
@@ -35,6 +36,8 @@ allowed="COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll"
 for dll in $("$objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p'); do
   grep -qiw -- "$dll" <<<"$allowed" || fail "jukettzrv.exe needs $dll"
 done
+# Each function it imports, held to the oldest Windows it supports.
+"$(dirname "$0")/check-imports.sh" "$program" >/dev/null || fail "its imports do not fit"
 
 text="$unpacked/$name/README.txt"
 grep -q "juKett ZRV $version" "$text" || fail "README.txt does not name version $version"

@@ -1,6 +1,7 @@
 // What Windows does and this Wine does not yet. Each test states the Windows
-// behaviour and passes on Windows; under Wine CTest expects it to fail, in
-// the one way the gap shows, and reports it the day Wine closes the gap.
+// behaviour and passes on Windows; under Wine the marked assertion is expected
+// to fail, and fails the test the day Wine closes the gap (known_wine_gap.h).
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
@@ -9,6 +10,7 @@
 #include "chathost/host_identity.h"
 #include "platform/win32/win32_host_windows.h"
 #include "standin_process.h"
+#include "tests/win32/known_wine_gap.h"
 
 namespace jukett::testing {
 namespace {
@@ -22,7 +24,7 @@ TEST(KnownWineGap, VersionFromAnotherProcessesMenus) {
   ASSERT_TRUE(standin.Ready());
   win32::Win32HostWindows windows;
 
-  EXPECT_EQ(HostVersion(windows), "7");
+  EXPECT_WINE_GAP_EQ(HostVersion(windows), "7");
 }
 
 // Windows expands the short names of a path behind the long-path prefix;
@@ -40,7 +42,7 @@ TEST(KnownWineGap, LongNamesBehindTheLongPathPrefix) {
 
   wchar_t named[MAX_PATH + 8] = {};
   GetLongPathNameW(prefixed.c_str(), named, MAX_PATH + 8);
-  EXPECT_TRUE(std::wstring(named) == L"\\\\?\\" + std::wstring(longForm))
+  EXPECT_WINE_GAP_EQ(std::wstring(named), L"\\\\?\\" + std::wstring(longForm))
       << "handed back as it came: " << (std::wstring(named) == prefixed ? "yes" : "no");
 }
 
@@ -59,9 +61,25 @@ TEST(KnownWineGap, WindowObjectPlacesItsWindow) {
   static_cast<IAccessible*>(object)->Release();
   DestroyWindow(list);
   CoUninitialize();
-  EXPECT_EQ(std::to_string(place[0]) + " " + std::to_string(place[1]) + " " +
-                std::to_string(place[2]) + " " + std::to_string(place[3]),
-            "40 30 120 60");
+  EXPECT_WINE_GAP_EQ(std::to_string(place[0]) + " " + std::to_string(place[1]) + " " +
+                         std::to_string(place[2]) + " " + std::to_string(place[3]),
+                     "40 30 120 60");
+}
+
+// The mark itself: where the gap shows, the assertion passes; where the
+// behaviour holds, it fails, under Wine as "gap closed".
+TEST(KnownWineGapMark, FailsOnlyWhereThePlatformDiffersFromWindows) {
+  if (UnderWine()) {
+    EXPECT_WINE_GAP(1 + 1 == 3);
+    EXPECT_WINE_GAP_EQ(1 + 1, 3);
+    EXPECT_NONFATAL_FAILURE(EXPECT_WINE_GAP(1 + 1 == 2), "gap closed");
+    EXPECT_NONFATAL_FAILURE(EXPECT_WINE_GAP_EQ(1 + 1, 2), "gap closed");
+  } else {
+    EXPECT_WINE_GAP(1 + 1 == 2);
+    EXPECT_WINE_GAP_EQ(1 + 1, 2);
+    EXPECT_NONFATAL_FAILURE(EXPECT_WINE_GAP(1 + 1 == 3), "1 + 1 == 3: does not hold");
+    EXPECT_NONFATAL_FAILURE(EXPECT_WINE_GAP_EQ(1 + 1, 3), "gives 2, Windows gives 3");
+  }
 }
 
 }  // namespace

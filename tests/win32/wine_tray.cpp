@@ -48,8 +48,6 @@ bool FileExists(const std::wstring& path) {
 
 }  // namespace
 
-bool UnderWine() { return WineExport<ToUnix>("wine_get_unix_file_name") != nullptr; }
-
 HWND VisibleWineTray() {
   HWND tray = FindWindowW(kWineTrayClass, kWineTrayTitle);
   return tray && IsWindowVisible(tray) ? tray : nullptr;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/known_wine_gap.h"
 #include "tests/win32/message_pump.h"
 
 namespace jukett::testing {
@@ -15,9 +16,6 @@ namespace jukett::testing {
 inline constexpr wchar_t kWineTrayClass[] = L"__winex11_standalone_tray";
 inline constexpr wchar_t kWineTrayTitle[] = L"Wine System Tray";
 inline constexpr wchar_t kWineTrayIconClass[] = L"__winex11_tray_icon";
-
-// Whether this program runs under Wine (whose tray these helpers know).
-bool UnderWine();
 
 // The tray window while it is shown; 0 when there is none or it is hidden.
 HWND VisibleWineTray();

@@ -15,7 +15,7 @@
 #   session_player_start [FOLDER]      start the player with FOLDER as its
 #                                      current folder; sets SESSION_PLAYER_PID,
 #                                      SESSION_WINDOW, SESSION_STARTUP_MS,
-#                                      SESSION_DPI
+#                                      SESSION_LINES_WHEN_SHOWN, SESSION_DPI
 #   session_player_wait_end [SECONDS]  until the player's process has ended
 #   session_stop                       end all of it (also on EXIT)
 # Input (session_input.sh):

@@ -225,6 +225,9 @@ session_player_start() {
   SESSION_WINDOW=""
   session_wait_for 60 session_player_window_found
   [ -n "$SESSION_WINDOW" ] || { session_note "the player's window did not show"; return 1; }
+  # Read at once, from the log itself: what the room held when the window
+  # was seen, with no watcher's delay between the two.
+  SESSION_LINES_WHEN_SHOWN="$(session_room_lines)"
   SESSION_STARTUP_MS=$(($(session_now_ms) - SESSION_LAUNCH_MS))
   echo "$SESSION_STARTUP_MS" >>"$SESSION_DIR/startup-times"
   session_read_dpi
