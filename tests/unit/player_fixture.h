@@ -6,26 +6,14 @@
 #include <vector>
 
 #include "chathost/announcements.h"
-#include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_file_system.h"
-#include "platform/sim/sim_host_client.h"
-#include "platform/sim/sim_media_control.h"
-#include "platform/sim/sim_player_form.h"
-#include "platform/sim/sim_profile_files.h"
-#include "platform/sim/sim_screen.h"
-#include "platform/sim/sim_shell.h"
-#include "player/frm_jukett.h"
+#include "platform/sim/sim_player.h"
 
 namespace jukett::sim {
 
-// The whole player on a simulated desktop: a 1024 x 768 screen at 96 DPI,
-// the chat client with one room, a music folder of three tracks, and the
-// program in C:\Program Files\juKett.
-class PlayerTest : public ::testing::Test {
+// The whole player on a simulated desktop, with one chat room and a music
+// folder of three tracks.
+class PlayerTest : public ::testing::Test, public SimPlayer {
  protected:
-  static constexpr const char* kMusic = "C:\\Music";
-  static constexpr const char* kProgramDir = "C:\\Program Files\\juKett";
-
   PlayerTest() {
     files.AddDirectory(kProgramDir);
     files.AddFile("C:\\Music\\b side.mp3", "tone");
@@ -69,18 +57,7 @@ class PlayerTest : public ::testing::Test {
   static constexpr const char* kSettingsFile = "C:\\Program Files\\juKett/jukettzrv.ini";
   std::string StoredFolder() { return profiles.ReadString("juKett ZRV", "path", kSettingsFile); }
 
-  SimDesktop desktop;
-  SimHostClient client{desktop};
   Window room = client.AddChatRoom();
-  SimFileSystem files;
-  SimScreen screen{1024, 768, 15};
-  SimPlayerForm form{screen, files, kMusic};
-  SimTray tray;
-  SimProcess process{kProgramDir};
-  SimMediaControl media{files};
-  SimProfileFiles profiles{files};
-  PlayerPorts ports{form, screen, tray, process, media, profiles, {desktop, desktop}, desktop};
-  frmJUKETT frm{ports};
 };
 
 }  // namespace jukett::sim

@@ -8,15 +8,7 @@
 #include "chathost/announcements.h"
 #include "chathost/host_identity.h"
 #include "platform/sim/sim_code_page.h"
-#include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_file_system.h"
-#include "platform/sim/sim_host_client.h"
-#include "platform/sim/sim_media_control.h"
-#include "platform/sim/sim_player_form.h"
-#include "platform/sim/sim_profile_files.h"
-#include "platform/sim/sim_screen.h"
-#include "platform/sim/sim_shell.h"
-#include "player/frm_jukett.h"
+#include "platform/sim/sim_player.h"
 #include "util/text.h"
 #include "util/timed_wait.h"
 
@@ -32,7 +24,6 @@ constexpr std::array kControls = {Control::lbback,  Control::lbstop,   Control::
 constexpr std::array kFolders = {"C:\\Music", "C:\\Music\\Empty", "C:\\Music\\Sub",
                                  "C:\\\xD0\x9C\xD1\x83\xD0\xB7\xD1\x8B\xD0\xBA\xD0\xB0"};
 constexpr std::array kTrayCodes = {512, 514, 515, 517};
-constexpr const char* kProgramDir = "C:\\Program Files\\juKett";
 constexpr const char* kSettingsFile = "C:\\Program Files\\juKett\\jukettzrv.ini";
 constexpr std::string_view kSettings =
     "[Other]\r\nname=caf\xC3\xA9 \xC2\xBB\r\n[juKett ZRV]\r\npath=C:\\Music\r\nextra=1\r\n"
@@ -80,7 +71,7 @@ std::string Base(std::string_view path) {
 
 std::string Lower(std::string_view text) { return ToLowerAscii(text); }
 
-class World {
+class World : public SimPlayer {
  public:
   explicit World(int settings) {
     files.AddDirectory(kProgramDir);
@@ -368,19 +359,6 @@ class World {
       return;
     if (Lower(stored) != "c:\\music") Break("the settings file gives back \"" + stored + "\"");
   }
-
- public:
-  SimDesktop desktop;
-  SimHostClient client{desktop};
-  SimFileSystem files;
-  SimScreen screen{1024, 768, 15};
-  SimPlayerForm form{screen, files, "C:\\Music"};
-  SimTray tray;
-  SimProcess process{kProgramDir};
-  SimMediaControl media{files};
-  SimProfileFiles profiles{files};
-  PlayerPorts ports{form, screen, tray, process, media, profiles, {desktop, desktop}, desktop};
-  frmJUKETT frm{ports};
 
  private:
   std::vector<Window> rooms_;
