@@ -13,8 +13,8 @@ scenario="$2"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 pointer="$build/e2e-session"
 
-# shellcheck source=../../tools/demo/player_session.sh
-source "$root/tools/demo/player_session.sh"
+# shellcheck source=driver/player_session.sh
+source "$root/tests/e2e/driver/player_session.sh"
 
 read -r session_dir <"$pointer" 2>/dev/null || session_dir=""
 case "$session_dir" in
