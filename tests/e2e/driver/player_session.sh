@@ -10,8 +10,9 @@
 # Start and stop (session_life.sh):
 #   session_start BUILD_DIR WORK_DIR   everything but the player; reads the
 #                                      window's layout table
-#   session_resume BUILD_DIR WORK_DIR  take over a session that an earlier
-#                                      process started in WORK_DIR
+#   session_resume WORK_DIR            take over a session that an earlier
+#                                      process started in WORK_DIR, from the
+#                                      NAME=value lines of its session.env
 #   session_player_start [FOLDER]      start the player with FOLDER as its
 #                                      current folder; sets SESSION_PLAYER_PID,
 #                                      SESSION_WINDOW, SESSION_STARTUP_MS,
