@@ -16,8 +16,8 @@ tools/setup.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j2 >/dev/null
 
-# shellcheck source=demo/player_session.sh
-source tools/demo/player_session.sh
+# shellcheck source=../tests/e2e/driver/player_session.sh
+source tests/e2e/driver/player_session.sh
 build=build/win64
 work="$build/demo"
 output="$repo/build/demo-output"

@@ -11,7 +11,7 @@ packages=(
   pulseaudio pulseaudio-utils
   xvfb xauth xdotool x11-utils imagemagick lame sox
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev perl
   librapidcheck-dev
 )
 

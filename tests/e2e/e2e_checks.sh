@@ -4,51 +4,57 @@
 # room, a null sink and the music folder), starts a player of its own, and
 # checks from outside. Sourced by each scenario:
 #   source e2e_checks.sh BUILD_DIR SCENARIO_NAME
-# A scenario ends with scenario_done. Its status is 1 when any check failed
-# or it stopped before its end, 77 when the session was skipped for want of
-# a tool.
+# Each check is a TAP test point, which prove (Perl's test harness) counts
+# and judges; the plan comes last, from scenario_done, so a scenario that
+# stopped half-way cannot pass for one that ran through. A session skipped
+# for want of a tool skips the scenario with the same reason.
 
 build="$(cd "$1" && pwd)"
 scenario="$2"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 pointer="$build/e2e-session"
 
-# shellcheck source=../../tools/demo/player_session.sh
-source "$root/tools/demo/player_session.sh"
+# shellcheck source=driver/player_session.sh
+source "$root/tests/e2e/driver/player_session.sh"
 
 read -r session_dir <"$pointer" 2>/dev/null || session_dir=""
 case "$session_dir" in
-  SKIPPED*) echo "$session_dir"; exit 77 ;;
-  "") echo "FAIL: no end-to-end session was started ($pointer)"; exit 1 ;;
+  SKIPPED*) echo "1..0 # SKIP ${session_dir#SKIPPED: }"; exit 0 ;;
+  "") echo "Bail out! no end-to-end session was started ($pointer)"; exit 1 ;;
 esac
-session_resume "$session_dir" || { echo "FAIL: the session in $session_dir is not there"; exit 1; }
+session_resume "$session_dir" || { echo "Bail out! the session in $session_dir is not there"; exit 1; }
 # Its own program folder, so that no other scenario's settings file is read.
 SESSION_PROGRAM="$SESSION_DIR/program-$scenario"
 rm -rf "$SESSION_PROGRAM"
 
-passed=0
+checks=0
 failed=0
-pass() { passed=$((passed + 1)); echo "ok: $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+pass() { echo "ok $((checks += 1)) - $*"; }
+fail() {
+  failed=1
+  echo "not ok $((checks += 1)) - $*"
+}
 check() {  # check WHAT COMMAND...
   local what="$1"
   shift
   if "$@"; then pass "$what"; else fail "$what"; fi
 }
 
-# Each scenario ends with this, so that one that stopped half-way (a fault
-# in the script itself) cannot pass for one that ran through.
+# Each scenario ends with this; without it (a fault in the script itself)
+# the harness finds no plan and fails the scenario.
 completed=0
 scenario_done() { completed=1; }
 
 finish() {
   session_player_stop
-  [ "$completed" = 1 ] || fail "the scenario stopped before its end"
-  echo "$scenario: $passed passed, $failed failed"
-  if [ "$failed" -ne 0 ]; then
+  if [ "$completed" = 1 ]; then
+    echo "1..$checks"
+  else
+    fail "the scenario stopped before its end"
+  fi
+  if [ "$failed" = 1 ]; then
     echo "$scenario" >>"$SESSION_DIR/failed"
-    echo "screenshots, room log and MCI traces kept in $SESSION_DIR"
-    exit 1
+    echo "# screenshots, room log and MCI traces kept in $SESSION_DIR"
   fi
   exit 0
 }

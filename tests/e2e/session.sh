@@ -15,8 +15,8 @@ build="$(cd "$2" && pwd)"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 pointer="$build/e2e-session"
 
-# shellcheck source=../../tools/demo/player_session.sh
-source "$root/tools/demo/player_session.sh"
+# shellcheck source=driver/player_session.sh
+source "$root/tests/e2e/driver/player_session.sh"
 unset DISPLAY  # always a virtual display of its own: nothing here is for a person
 
 start() {

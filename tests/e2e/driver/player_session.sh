@@ -10,8 +10,9 @@
 # Start and stop (session_life.sh):
 #   session_start BUILD_DIR WORK_DIR   everything but the player; reads the
 #                                      window's layout table
-#   session_resume BUILD_DIR WORK_DIR  take over a session that an earlier
-#                                      process started in WORK_DIR
+#   session_resume WORK_DIR            take over a session that an earlier
+#                                      process started in WORK_DIR, from the
+#                                      NAME=value lines of its session.env
 #   session_player_start [FOLDER]      start the player with FOLDER as its
 #                                      current folder; sets SESSION_PLAYER_PID,
 #                                      SESSION_WINDOW, SESSION_STARTUP_MS,
@@ -46,8 +47,9 @@
 
 SESSION_WINE=/usr/lib/wine/wine64
 SESSION_WINESERVER=/usr/lib/wine/wineserver
-SESSION_TOOLS="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# shellcheck source=../utf8_locale.sh
+SESSION_DRIVER="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+SESSION_TOOLS="$(cd "$SESSION_DRIVER/../../../tools" && pwd)"
+# shellcheck source=../../../tools/utf8_locale.sh
 source "$SESSION_TOOLS/utf8_locale.sh"
 SESSION_SCREEN="${SESSION_SCREEN:-1024x768}"
 SESSION_SCREEN_NAME="${SESSION_SCREEN_NAME:-ZRV Listener}"
@@ -59,8 +61,8 @@ session_note() { printf '[%s] %s\n' "$(date +%T.%3N)" "$*" >&2; }
 session_now_ms() { echo $((${EPOCHREALTIME/[.,]/} / 1000)); }
 
 # shellcheck source=session_life.sh
-source "$SESSION_TOOLS/demo/session_life.sh"
+source "$SESSION_DRIVER/session_life.sh"
 # shellcheck source=session_input.sh
-source "$SESSION_TOOLS/demo/session_input.sh"
+source "$SESSION_DRIVER/session_input.sh"
 # shellcheck source=session_observe.sh
-source "$SESSION_TOOLS/demo/session_observe.sh"
+source "$SESSION_DRIVER/session_observe.sh"

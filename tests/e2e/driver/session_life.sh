@@ -35,17 +35,18 @@ session_start() {
   session_save
 }
 
-# What another process needs to carry on with this session: the variables
-# and the environment the Wine programs run in, arrays and all, as globals
-# however deep the function that reads them back.
+# What another process needs to carry on with this session, one NAME=value
+# line each, quoted for the shell that reads them back: the session's own
+# variables and the environment the Wine programs run in. The tracks' names
+# are fixed and the layout table is kept in the session's folder, so neither
+# needs handing over.
 session_save() {
-  {
-    declare -p DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
-    [ -z "${PULSE_SERVER:-}" ] || declare -p PULSE_SERVER
-    declare -p SESSION_BUILD SESSION_DIR SESSION_XVFB_PID SESSION_PULSE SESSION_STANDIN_PID \
-      SESSION_TAIL_PID SESSION_LOG SESSION_LINE_TIMES SESSION_MUSIC SESSION_SUBFOLDER \
-      SESSION_TRACKS SESSION_SUB_TRACKS SESSION_CONTROLS
-  } | sed 's/^declare /declare -g /' >"$SESSION_DIR/session.env"
+  local name
+  for name in DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES PULSE_SERVER \
+    SESSION_BUILD SESSION_DIR SESSION_XVFB_PID SESSION_PULSE SESSION_STANDIN_PID \
+    SESSION_TAIL_PID SESSION_LOG SESSION_LINE_TIMES SESSION_MUSIC SESSION_SUBFOLDER; do
+    printf '%s=%q\n' "$name" "${!name-}"
+  done >"$SESSION_DIR/session.env"
 }
 
 # Takes over a session that session_start began in another process, which
@@ -55,6 +56,7 @@ session_resume() {
   [ -f "$dir/session.env" ] || { session_note "no session in $dir"; return 1; }
   # shellcheck disable=SC1091 # written by session_save
   source "$dir/session.env"
+  session_load_layout || return 1
   export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
   [ -z "${PULSE_SERVER:-}" ] || export PULSE_SERVER
   SESSION_PLAYER_PID=""
@@ -134,13 +136,13 @@ session_stop() {
 # ---- The music folder ----
 
 # Short tones far apart in pitch, with names that sort in the order listed.
+SESSION_TRACKS=("a low hum.mp3" "b middle.mp3" "c high whistle.mp3")
+SESSION_SUB_TRACKS=("d deep.mp3" "e bright.mp3")
 session_make_music() {
   local music="$1" tone="$SESSION_TOOLS/audio/pulse-null-sink.sh"
   SESSION_MUSIC="$music"
   SESSION_SUBFOLDER="$music/more tunes"
   mkdir -p "$SESSION_SUBFOLDER"
-  SESSION_TRACKS=("a low hum.mp3" "b middle.mp3" "c high whistle.mp3")
-  SESSION_SUB_TRACKS=("d deep.mp3" "e bright.mp3")
   "$tone" tone 30 300 "$music/${SESSION_TRACKS[0]}"
   "$tone" tone 30 1000 "$music/${SESSION_TRACKS[1]}"
   "$tone" tone 30 3000 "$music/${SESSION_TRACKS[2]}"
@@ -191,12 +193,18 @@ session_watch_room() {
 declare -A SESSION_CONTROLS=()
 
 session_read_layout() {
-  local name left top width height table="$SESSION_DIR/layout.txt"
-  "$SESSION_WINE" "$SESSION_BUILD/bin/layout_table.exe" </dev/null 2>/dev/null | tr -d '\r' >"$table"
+  "$SESSION_WINE" "$SESSION_BUILD/bin/layout_table.exe" </dev/null 2>/dev/null | tr -d '\r' \
+    >"$SESSION_DIR/layout.txt"
+  session_load_layout
+}
+
+# The table as session_read_layout kept it in the session's folder.
+session_load_layout() {
+  local name left top width height
   SESSION_CONTROLS=()
   while read -r name left top width height; do
     SESSION_CONTROLS[$name]="$left $top $width $height"
-  done <"$table"
+  done <"$SESSION_DIR/layout.txt"
   [ -n "${SESSION_CONTROLS[frmJUKETT]:-}" ] || {
     session_note "the window's layout table could not be read"
     return 1
