@@ -83,6 +83,11 @@ bool SimMediaControl::Execute(std::string_view command) {
     if (device.state != State::Ended) device.state = State::Playing;
     return true;
   }
+  if (verb == "play" && arguments == "wait") {
+    // Answers once the track has played to its end.
+    device.state = State::Ended;
+    return true;
+  }
   if (verb == "stop" && arguments.empty()) {
     if (device.state != State::Ended) device.state = State::Stopped;
     return true;

@@ -106,45 +106,6 @@ TEST_F(Mp3PlayTest, ATrackThatCannotBeOpenedStopsTheOldOneAndSaysSo) {
   EXPECT_FALSE(media.IsOpen());
 }
 
-TEST_F(Mp3PlayTest, CommandsWithNothingOpenChangeNothing) {
-  EXPECT_FALSE(PauseTrack(media));
-  EXPECT_FALSE(ResumeTrack(media));
-  SetMute(media, true);
-  EXPECT_FALSE(StopPlayback(media));
-  EXPECT_FALSE(StopPlayback(media));
-  EXPECT_FALSE(media.IsOpen());
-  EXPECT_EQ(media.Commands().size(), 7u);
-  PlayTrack(media, "C:\\Music\\second.mp3", false);
-  EXPECT_FALSE(media.IsMuted());
-  StopPlayback(media);
-  StopPlayback(media);
-  EXPECT_EQ(media.OpenDevices(), 0);
-}
-
-// As measured under Wine: an open device takes pause, resume and stop in
-// any state, a closed one none of them.
-TEST_F(Mp3PlayTest, PauseResumeAndStopSayWhetherTheDeviceTookThem) {
-  PlayTrack(media, "C:\\Music\\second.mp3", false);
-  EXPECT_TRUE(TogglePause(media, false)) << "playing";
-  EXPECT_TRUE(TogglePause(media, true)) << "playing";
-  EXPECT_TRUE(TogglePause(media, true)) << "paused";
-  EXPECT_TRUE(TogglePause(media, false)) << "paused";
-  media.EndTrack();
-  EXPECT_TRUE(TogglePause(media, true)) << "ended";
-  EXPECT_TRUE(TogglePause(media, false)) << "ended";
-  EXPECT_TRUE(StopPlayback(media)) << "ended";
-  EXPECT_FALSE(TogglePause(media, true)) << "stopped";
-  EXPECT_FALSE(TogglePause(media, false)) << "stopped";
-}
-
-TEST_F(Mp3PlayTest, StopClosesEveryDeviceNotOnlyTheTrack) {
-  media.SendCommand("open C:\\Music\\second.mp3 type mpegvideo alias other");
-  PlayTrack(media, "C:\\Music\\Lazy Sunday.mp3", false);
-  EXPECT_EQ(media.OpenDevices(), 2);
-  StopPlayback(media);
-  EXPECT_EQ(media.OpenDevices(), 0);
-}
-
 TEST(SimMediaControl, RefusesOpenCommandsItCannotParse) {
   sim::SimFileSystem files;
   files.AddFile("C:\\My Music\\a b.mp3", "tone");
