@@ -3,50 +3,49 @@
 namespace jukett::win32 {
 namespace {
 
-// Each hot key is numbered by its own virtual key, which lies in the range
-// of a program's hot keys.
-constexpr UINT kMediaKeys[] = {VK_MEDIA_PLAY_PAUSE, VK_MEDIA_STOP, VK_MEDIA_NEXT_TRACK,
-                               VK_MEDIA_PREV_TRACK};
+// Each media key by its virtual key and by the application command it
+// raises. Each hot key is numbered by its own virtual key, which lies in the
+// range of a program's hot keys.
+struct MediaKeyCodes {
+  UINT virtualKey;
+  short appCommand;
+  MediaKey key;
+};
+constexpr MediaKeyCodes kMediaKeys[] = {
+    {VK_MEDIA_PLAY_PAUSE, APPCOMMAND_MEDIA_PLAY_PAUSE, MediaKey::PlayPause},
+    {VK_MEDIA_STOP, APPCOMMAND_MEDIA_STOP, MediaKey::Stop},
+    {VK_MEDIA_NEXT_TRACK, APPCOMMAND_MEDIA_NEXTTRACK, MediaKey::NextTrack},
+    {VK_MEDIA_PREV_TRACK, APPCOMMAND_MEDIA_PREVIOUSTRACK, MediaKey::PreviousTrack},
+};
 
 }  // namespace
 
 void RegisterMediaKeys(HWND window) {
   // A key held down does not repeat its command.
-  for (UINT key : kMediaKeys) RegisterHotKey(window, static_cast<int>(key), MOD_NOREPEAT, key);
+  for (const MediaKeyCodes& codes : kMediaKeys) {
+    RegisterHotKey(window, static_cast<int>(codes.virtualKey), MOD_NOREPEAT, codes.virtualKey);
+  }
 }
 
 void UnregisterMediaKeys(HWND window) {
-  for (UINT key : kMediaKeys) UnregisterHotKey(window, static_cast<int>(key));
+  for (const MediaKeyCodes& codes : kMediaKeys) {
+    UnregisterHotKey(window, static_cast<int>(codes.virtualKey));
+  }
 }
 
 std::optional<MediaKey> MediaKeyOfVirtualKey(WPARAM key) {
-  switch (key) {
-    case VK_MEDIA_PLAY_PAUSE:
-      return MediaKey::PlayPause;
-    case VK_MEDIA_STOP:
-      return MediaKey::Stop;
-    case VK_MEDIA_NEXT_TRACK:
-      return MediaKey::NextTrack;
-    case VK_MEDIA_PREV_TRACK:
-      return MediaKey::PreviousTrack;
-    default:
-      return std::nullopt;
+  for (const MediaKeyCodes& codes : kMediaKeys) {
+    if (codes.virtualKey == key) return codes.key;
   }
+  return std::nullopt;
 }
 
 std::optional<MediaKey> MediaKeyOfAppCommand(LPARAM command) {
-  switch (GET_APPCOMMAND_LPARAM(command)) {
-    case APPCOMMAND_MEDIA_PLAY_PAUSE:
-      return MediaKey::PlayPause;
-    case APPCOMMAND_MEDIA_STOP:
-      return MediaKey::Stop;
-    case APPCOMMAND_MEDIA_NEXTTRACK:
-      return MediaKey::NextTrack;
-    case APPCOMMAND_MEDIA_PREVIOUSTRACK:
-      return MediaKey::PreviousTrack;
-    default:
-      return std::nullopt;
+  const short appCommand = GET_APPCOMMAND_LPARAM(command);
+  for (const MediaKeyCodes& codes : kMediaKeys) {
+    if (codes.appCommand == appCommand) return codes.key;
   }
+  return std::nullopt;
 }
 
 }  // namespace jukett::win32
