@@ -23,6 +23,7 @@
 #include "platform/win32/win32_host_windows.h"
 #include "tests/win32/chat_host_fixture.h"
 #include "tests/win32/standin_process.h"
+#include "tests/win32/thread_window.h"
 #include "tools/standin_host/standin_host.h"
 #include "tools/standin_host/standin_options.h"
 
@@ -143,57 +144,25 @@ TEST_F(ChatHost, UnicodeInputKeepsEveryCharacterTheUserTyped) {
 // answer, as a client or the shell may.
 class AskingClient {
  public:
-  explicit AskingClient(HWND player) : player_(player) {
-    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = CreateThread(nullptr, 0, &AskingClient::Run, this, 0, &threadId_);
-    WaitForSingleObject(ready_, 10000);
-  }
-  ~AskingClient() {
-    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, 10000);
-    CloseHandle(thread_);
-    CloseHandle(ready_);
-  }
-  AskingClient(const AskingClient&) = delete;
-  AskingClient& operator=(const AskingClient&) = delete;
+  explicit AskingClient(HWND player) : player_(player) {}
 
-  HWND Window() const { return window_; }
+  HWND Window() const { return window_.Window(); }
   bool Answered() const { return answered_; }
 
  private:
-  static DWORD WINAPI Run(void* parameter) {
-    auto* self = static_cast<AskingClient*>(parameter);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &AskingClient::Proc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"jukett.test.asking";
-    RegisterClassW(&windowClass);
-    self->window_ = CreateWindowW(L"jukett.test.asking", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  windowClass.hInstance, nullptr);
-    SetWindowLongPtrW(self->window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    SetEvent(self->ready_);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-    DestroyWindow(self->window_);
-    return 0;
-  }
-
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<AskingClient*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_SETTEXT && self) {
-      PostMessageW(self->player_, WM_APP + 1, 0, 0);
-      SendMessageW(self->player_, WM_APP, 0, 0);
-      self->answered_ = true;
+  std::optional<LRESULT> Handle(UINT message) {
+    if (message == WM_SETTEXT) {
+      PostMessageW(player_, WM_APP + 1, 0, 0);
+      SendMessageW(player_, WM_APP, 0, 0);
+      answered_ = true;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return std::nullopt;
   }
 
   HWND player_;
-  HANDLE ready_ = nullptr;
-  HANDLE thread_ = nullptr;
-  DWORD threadId_ = 0;
-  HWND window_ = nullptr;
   std::atomic<bool> answered_{false};
+  // Last: its thread handles messages with everything above already there.
+  ThreadWindow window_{[this](UINT message, WPARAM, LPARAM) { return Handle(message); }};
 };
 
 // What reached the player's window: messages sent to it, and messages posted.

@@ -10,10 +10,12 @@
 #include <atomic>
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/win32/bounded_send.h"
+#include "tests/win32/thread_window.h"
 
 namespace jukett::testing {
 namespace {
@@ -26,30 +28,20 @@ class Receiver {
   static constexpr UINT kStep = WM_APP + 20;  // noted with its wParam
   static constexpr UINT kHold = WM_APP + 21;  // noted once released
 
-  Receiver() {
-    holding_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    release_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    ready_ = ready;
-    thread_ = CreateThread(nullptr, 0, &Receiver::Run, this, 0, &threadId_);
-    WaitForSingleObject(ready, 10000);
-    CloseHandle(ready);
-  }
+  Receiver() = default;
   ~Receiver() {
     SetEvent(release_);
-    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, 10000);
-    CloseHandle(thread_);
+    window_.Stop();
     CloseHandle(holding_);
     CloseHandle(release_);
   }
   Receiver(const Receiver&) = delete;
   Receiver& operator=(const Receiver&) = delete;
 
-  HWND Window() const { return window_; }
+  HWND Window() const { return window_.Window(); }
   // Posts a hold and waits until the receiver is inside it.
   bool HoldNow() {
-    PostMessageW(window_, kHold, 0, 0);
+    PostMessageW(Window(), kHold, 0, 0);
     return WaitUntilHolding();
   }
   bool WaitUntilHolding() { return WaitForSingleObject(holding_, 10000) == WAIT_OBJECT_0; }
@@ -75,41 +67,22 @@ class Receiver {
   }
 
  private:
-  static DWORD WINAPI Run(void* parameter) {
-    auto* self = static_cast<Receiver*>(parameter);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &Receiver::Proc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"jukett.test.receiver";
-    RegisterClassW(&windowClass);
-    self->window_ = CreateWindowW(L"jukett.test.receiver", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                  nullptr, windowClass.hInstance, nullptr);
-    SetWindowLongPtrW(self->window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    SetEvent(self->ready_);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-    DestroyWindow(self->window_);
-    return 0;
-  }
-
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Receiver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  std::optional<LRESULT> Handle(UINT message, WPARAM wParam, LPARAM) {
     if (message == kHold) {
-      SetEvent(self->holding_);
-      WaitForSingleObject(self->release_, 30000);
-      self->Note("hold");
+      SetEvent(holding_);
+      WaitForSingleObject(release_, 30000);
+      Note("hold");
       return 1;
     }
     if (message == kStep) {
-      self->Note("step " + std::to_string(wParam));
+      Note("step " + std::to_string(wParam));
       return 1;
     }
     if (message == WM_CHAR) {
-      self->Note("key " + std::string(1, static_cast<char>(wParam)));
+      Note("key " + std::string(1, static_cast<char>(wParam)));
       return 0;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return std::nullopt;
   }
 
   void Note(const std::string& what) {
@@ -117,14 +90,14 @@ class Receiver {
     handled_.push_back(what);
   }
 
-  HANDLE ready_ = nullptr;
-  HANDLE holding_ = nullptr;
-  HANDLE release_ = nullptr;
-  HANDLE thread_ = nullptr;
-  DWORD threadId_ = 0;
-  HWND window_ = nullptr;
+  HANDLE holding_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  HANDLE release_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   std::mutex mutex_;
   std::vector<std::string> handled_;
+  // Last: its thread handles messages with everything above already there.
+  ThreadWindow window_{[this](UINT message, WPARAM wParam, LPARAM lParam) {
+    return Handle(message, wParam, lParam);
+  }};
 };
 
 // Sends `message` with a wait of `timeoutMs`; gives whether it was answered
