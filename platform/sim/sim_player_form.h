@@ -15,7 +15,9 @@ namespace jukett::sim {
 // creates them, a position in whole pixels of the screen, and the two lists
 // reading the simulated file system. Setting the folder list's path raises
 // its Change event and unloading raises Unload, both synchronously, as the
-// real window does.
+// real window does. The user's input comes as the window would take it:
+// pointer events go to the control under the pointer, or to the one pressed
+// while a button is held.
 class SimPlayerForm : public PlayerForm {
  public:
   SimPlayerForm(SimScreen& screen, SimFileSystem& files, std::string initialDirectory);
@@ -30,6 +32,22 @@ class SimPlayerForm : public PlayerForm {
   // the edge goes. None: every move lands where it was asked to.
   using Landing = std::function<int(int from, int asked)>;
   void SetLanding(Landing horizontal, Landing vertical);
+
+  // The user's input, at a point of the window in twips; `button` is one of
+  // the pointer's buttons (1 left, 2 right, 4 middle).
+  void PointerMove(float x, float y);
+  void PointerPress(float x, float y, int button);
+  void PointerRelease(float x, float y, int button);
+  // A left double-click: on the file list its double-click, elsewhere two
+  // clicks (the window takes no double-clicks of its own).
+  void PointerDoubleClick(float x, float y);
+  // Return or a double-click on the directory list's row of `folder`: one
+  // inside the folder shown, or the folder shown.
+  void OpenDirRow(std::string_view folder);
+  // The tray icon's report of the mouse message `message`.
+  void TrayIconReport(int message);
+  // The system asks the window to close.
+  void Close() { Unload(); }
 
   // Observation.
   int LeftPixel() const { return leftPixel_; }
@@ -55,7 +73,7 @@ class SimPlayerForm : public PlayerForm {
   void Hide() override { visible_ = false; }
   void MakeTopmost() override { topmost_ = true; }
   void BringToForeground() override { ++foregroundCount_; }
-  Window Handle() override { return kHandle; }
+  Window Handle() override { return unloaded_ ? kNoWindow : kHandle; }
   std::uintptr_t IconHandle() override { return kIcon; }
   int ScaleMode() override { return kScaleTwips; }
   void Unload() override;
@@ -68,6 +86,8 @@ class SimPlayerForm : public PlayerForm {
   void SetSelectedIndex(int index) override;
   std::string SelectedFileName() override;
   std::string DirPath() override { return dirPath_; }
+  // The file list's rows, in twips.
+  static constexpr float kRowHeight = 210;
   void SetDirPath(std::string_view path) override;
 
   static constexpr Window kHandle = 0x1234;
@@ -94,6 +114,13 @@ class SimPlayerForm : public PlayerForm {
   std::string dirPath_;
   std::vector<std::string> files_;
   int selected_ = -1;
+  int held_ = 0;  // the pointer's buttons held down
+  Control pressed_ = Control::Form;
+  bool unloaded_ = false;
+
+  Control ControlAt(float x, float y) const;
+  Pointer PointerAt(Control control, float x, float y) const;
+  void SelectRowAt(float y);
 };
 
 }  // namespace jukett::sim
