@@ -1,0 +1,125 @@
+// The player window's contract against the real window, with the user's
+// pointer as real input through the system and the keys as the messages the
+// lists get.
+#include "tests/contracts/player_form_contract.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "platform/win32/ansi_text.h"
+#include "platform/win32/win32_player_form.h"
+#include "platform/win32/win32_tray.h"
+#include "tests/win32/message_pump.h"
+#include "tests/win32/player_window_fixture.h"
+#include "tests/win32/standin_process.h"
+
+namespace jukett {
+namespace {
+
+class Win32FormWorld {
+ public:
+  Win32FormWorld() {
+    SetProcessDPIAware();
+    if (!form.Create()) ADD_FAILURE() << "no window";
+  }
+
+  PlayerForm& Form() { return form; }
+  testing::NotedEvents& Events() { return events; }
+  float TwipsPerPixel() { return form.TwipsPerPixel(); }
+  std::string StageFolder(std::initializer_list<std::string_view> names) {
+    const std::wstring folder = testing::NewScratchFolder();
+    for (const std::string_view name : names) {
+      const std::wstring path = folder + win32::Utf8ToWide(name);
+      if (name.ends_with('\\')) {
+        CreateDirectoryW(path.c_str(), nullptr);
+      } else {
+        testing::MakeFile(path);
+      }
+    }
+    return win32::WideToUtf8(folder.substr(0, folder.size() - 1));
+  }
+  void ShowAndSettle() {
+    form.Show();
+    testing::PumpMessages(300);
+  }
+  void Move(Control control, float x, float y) { Send(On(control, x, y), 0); }
+  void Press(Control control, float x, float y, int button) {
+    Send(On(control, x, y), button == 1   ? MOUSEEVENTF_LEFTDOWN
+                            : button == 2 ? MOUSEEVENTF_RIGHTDOWN
+                                          : MOUSEEVENTF_MIDDLEDOWN);
+  }
+  void Release(Control control, float x, float y, int button) {
+    Send(On(control, x, y), button == 1   ? MOUSEEVENTF_LEFTUP
+                            : button == 2 ? MOUSEEVENTF_RIGHTUP
+                                          : MOUSEEVENTF_MIDDLEUP);
+  }
+  void DoubleClick(Control control, float x, float y) { DoubleClickAt(On(control, x, y)); }
+  void ReturnInFileList() {
+    HWND list = form.ListWindow(Control::File1);
+    SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(list, WM_CHAR, L'\r', 0);
+  }
+  void OpenInDirList(std::string_view folder, bool byDoubleClick) {
+    HWND dir = form.ListWindow(Control::Dir1);
+    int row = static_cast<int>(SendMessageW(dir, LB_GETCOUNT, 0, 0));
+    wchar_t text[MAX_PATH] = {};
+    do {
+      SendMessageW(dir, LB_GETTEXT, --row, reinterpret_cast<LPARAM>(text));
+    } while (row > 0 && std::wstring(text).find(win32::Utf8ToWide(folder)) == std::wstring::npos);
+    if (!byDoubleClick) {
+      SendMessageW(dir, LB_SETCURSEL, row, 0);
+      SendMessageW(dir, WM_KEYDOWN, VK_RETURN, 0);
+      return;
+    }
+    RECT item{};
+    SendMessageW(dir, LB_SETTOPINDEX, row, 0);
+    SendMessageW(dir, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    POINT point{item.left + 5, (item.top + item.bottom) / 2};
+    ClientToScreen(dir, &point);
+    DoubleClickAt(point);
+  }
+  void TrayIconReport(int message) { SendMessageW(Window(), win32::kTrayIconMessage, 1, message); }
+  void Close() { SendMessageW(Window(), WM_CLOSE, 0, 0); }
+
+ private:
+  HWND Window() { return reinterpret_cast<HWND>(form.Handle()); }
+
+  // The point of the screen (x, y) twips inside `control`.
+  POINT On(Control control, float x, float y) {
+    RECT window{};
+    GetWindowRect(Window(), &window);
+    const ControlLayout& layout = LayoutOf(control);
+    const float pixel = form.TwipsPerPixel();
+    return POINT{window.left + std::lround((layout.left + x) / pixel),
+                 window.top + std::lround((layout.top + y) / pixel)};
+  }
+
+  static void Send(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    testing::PumpMessages(80);
+  }
+
+  static void DoubleClickAt(POINT screen) {
+    for (int click = 0; click < 2; ++click) {
+      Send(screen, MOUSEEVENTF_LEFTDOWN);
+      Send(screen, MOUSEEVENTF_LEFTUP);
+    }
+  }
+
+  testing::NotedEvents events;
+  win32::Win32PlayerForm form{events};
+};
+
+}  // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, PlayerFormContract, Win32FormWorld);
+
+}  // namespace jukett
