@@ -1,4 +1,4 @@
-// What the player window's handlers were told, noted in order.
+// Handlers of the player window that only note what it told them, in order.
 #pragma once
 
 #include <string>
@@ -9,13 +9,20 @@
 
 namespace jukett::testing {
 
-// Handlers that only note what the window told them.
 class NotedEvents : public FormEvents {
  public:
   struct Event {
     std::string what;
     Control control;
     Pointer pointer;
+    // "MouseDown Label1 180,60 1": the position in whole twips and the
+    // buttons held; a tray icon's report ends in " tray".
+    std::string Text() const {
+      return what + " " + std::string(LayoutOf(control).name) + " " +
+             std::to_string(static_cast<int>(pointer.x)) + "," +
+             std::to_string(static_cast<int>(pointer.y)) + " " + std::to_string(pointer.buttons) +
+             (pointer.trayIcon ? " tray" : "");
+    }
   };
 
   void Load() override { Note("Load", Control::Form); }
@@ -39,19 +46,14 @@ class NotedEvents : public FormEvents {
     for (const Event& event : events) count += event.what == what;
     return count;
   }
-  // The last event of that kind; an empty one when there was none.
-  Event Last(const std::string& what) const {
-    for (auto event = events.rbegin(); event != events.rend(); ++event) {
-      if (event->what == what) return *event;
-    }
-    return {"", Control::Form, {}};
-  }
-  // Everything but the pointer's moves from event `from` on, as "what control".
+  std::string Last() const { return events.empty() ? "" : events.back().Text(); }
+  // "what control" of each event from `from` on but the pointer's moves.
   std::vector<std::string> Since(std::size_t from) const {
     std::vector<std::string> seen;
     for (std::size_t i = from; i < events.size(); ++i) {
-      if (events[i].what == "MouseMove") continue;
-      seen.push_back(events[i].what + " " + std::string(LayoutOf(events[i].control).name));
+      if (events[i].what != "MouseMove") {
+        seen.push_back(events[i].what + " " + std::string(LayoutOf(events[i].control).name));
+      }
     }
     return seen;
   }

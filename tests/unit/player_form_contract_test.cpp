@@ -9,8 +9,7 @@
 namespace jukett {
 namespace {
 
-class SimFormWorld {
- public:
+struct SimFormWorld {
   SimFormWorld() { form.Connect(events); }
 
   PlayerForm& Form() { return form; }
@@ -21,33 +20,33 @@ class SimFormWorld {
     files.AddDirectory(folder);
     for (const std::string_view name : names) {
       const std::string path = folder + "\\" + std::string(name);
-      if (name.ends_with('\\')) {
-        files.AddDirectory(path);
-      } else {
-        files.AddFile(path, "tone");
-      }
+      name.ends_with('\\') ? files.AddDirectory(path) : files.AddFile(path, "tone");
     }
     return folder;
   }
   void ShowAndSettle() { form.Show(); }
-  void Move(Control control, float x, float y) { form.PointerMove(X(control, x), Y(control, y)); }
-  void Press(Control control, float x, float y, int button) {
-    form.PointerPress(X(control, x), Y(control, y), button);
-  }
-  void Release(Control control, float x, float y, int button) {
-    form.PointerRelease(X(control, x), Y(control, y), button);
-  }
-  void DoubleClick(Control control, float x, float y) {
-    form.PointerDoubleClick(X(control, x), Y(control, y));
+  void Pointer(Control control, float x, float y, Input input) {
+    x += LayoutOf(control).left;
+    y += LayoutOf(control).top;
+    switch (input) {
+      case Input::Move:
+        return form.PointerMove(x, y);
+      case Input::LeftDown:
+        return form.PointerPress(x, y, 1);
+      case Input::LeftUp:
+        return form.PointerRelease(x, y, 1);
+      case Input::RightDown:
+        return form.PointerPress(x, y, 2);
+      case Input::RightUp:
+        return form.PointerRelease(x, y, 2);
+      case Input::DoubleClick:
+        return form.PointerDoubleClick(x, y);
+    }
   }
   void ReturnInFileList() {}  // the simulated list takes no keys
   void OpenInDirList(std::string_view folder, bool) { form.OpenDirRow(folder); }
   void TrayIconReport(int message) { form.TrayIconReport(message); }
   void Close() { form.Close(); }
-
- private:
-  static float X(Control control, float x) { return LayoutOf(control).left + x; }
-  static float Y(Control control, float y) { return LayoutOf(control).top + y; }
 
   sim::SimFileSystem files;
   sim::SimScreen screen{1024, 768, 15};

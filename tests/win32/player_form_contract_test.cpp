@@ -1,6 +1,5 @@
-// The player window's contract against the real window, with the user's
-// pointer as real input through the system and the keys as the messages the
-// lists get.
+// The player window's contract against the real window: the pointer as real
+// input through the system, the keys as the messages the lists get.
 #include "tests/contracts/player_form_contract.h"
 
 #include <windows.h>
@@ -10,9 +9,7 @@
 #include <string_view>
 
 #include "platform/win32/ansi_text.h"
-#include "platform/win32/win32_player_form.h"
 #include "platform/win32/win32_tray.h"
-#include "tests/win32/message_pump.h"
 #include "tests/win32/player_window_fixture.h"
 #include "tests/win32/standin_process.h"
 
@@ -33,11 +30,8 @@ class Win32FormWorld {
     const std::wstring folder = testing::NewScratchFolder();
     for (const std::string_view name : names) {
       const std::wstring path = folder + win32::Utf8ToWide(name);
-      if (name.ends_with('\\')) {
-        CreateDirectoryW(path.c_str(), nullptr);
-      } else {
-        testing::MakeFile(path);
-      }
+      name.ends_with('\\') ? void(CreateDirectoryW(path.c_str(), nullptr))
+                           : testing::MakeFile(path);
     }
     return win32::WideToUtf8(folder.substr(0, folder.size() - 1));
   }
@@ -45,18 +39,17 @@ class Win32FormWorld {
     form.Show();
     testing::PumpMessages(300);
   }
-  void Move(Control control, float x, float y) { Send(On(control, x, y), 0); }
-  void Press(Control control, float x, float y, int button) {
-    Send(On(control, x, y), button == 1   ? MOUSEEVENTF_LEFTDOWN
-                            : button == 2 ? MOUSEEVENTF_RIGHTDOWN
-                                          : MOUSEEVENTF_MIDDLEDOWN);
+  void Pointer(Control control, float x, float y, Input input) {
+    RECT window{};
+    GetWindowRect(Window(), &window);
+    const float pixel = form.TwipsPerPixel();
+    const POINT at{window.left + std::lround((LayoutOf(control).left + x) / pixel),
+                   window.top + std::lround((LayoutOf(control).top + y) / pixel)};
+    constexpr DWORD kFlags[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTDOWN,
+                                MOUSEEVENTF_RIGHTUP};
+    if (input != Input::DoubleClick) return Send(at, kFlags[static_cast<int>(input)]);
+    DoubleClickAt(at);
   }
-  void Release(Control control, float x, float y, int button) {
-    Send(On(control, x, y), button == 1   ? MOUSEEVENTF_LEFTUP
-                            : button == 2 ? MOUSEEVENTF_RIGHTUP
-                                          : MOUSEEVENTF_MIDDLEUP);
-  }
-  void DoubleClick(Control control, float x, float y) { DoubleClickAt(On(control, x, y)); }
   void ReturnInFileList() {
     HWND list = form.ListWindow(Control::File1);
     SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
@@ -77,25 +70,15 @@ class Win32FormWorld {
     RECT item{};
     SendMessageW(dir, LB_SETTOPINDEX, row, 0);
     SendMessageW(dir, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
-    POINT point{item.left + 5, (item.top + item.bottom) / 2};
-    ClientToScreen(dir, &point);
-    DoubleClickAt(point);
+    POINT at{item.left + 5, (item.top + item.bottom) / 2};
+    ClientToScreen(dir, &at);
+    DoubleClickAt(at);
   }
   void TrayIconReport(int message) { SendMessageW(Window(), win32::kTrayIconMessage, 1, message); }
   void Close() { SendMessageW(Window(), WM_CLOSE, 0, 0); }
 
  private:
   HWND Window() { return reinterpret_cast<HWND>(form.Handle()); }
-
-  // The point of the screen (x, y) twips inside `control`.
-  POINT On(Control control, float x, float y) {
-    RECT window{};
-    GetWindowRect(Window(), &window);
-    const ControlLayout& layout = LayoutOf(control);
-    const float pixel = form.TwipsPerPixel();
-    return POINT{window.left + std::lround((layout.left + x) / pixel),
-                 window.top + std::lround((layout.top + y) / pixel)};
-  }
 
   static void Send(POINT screen, DWORD flags) {
     INPUT input{};
@@ -106,11 +89,10 @@ class Win32FormWorld {
     SendInput(1, &input, sizeof input);
     testing::PumpMessages(80);
   }
-
   static void DoubleClickAt(POINT screen) {
-    for (int click = 0; click < 2; ++click) {
-      Send(screen, MOUSEEVENTF_LEFTDOWN);
-      Send(screen, MOUSEEVENTF_LEFTUP);
+    for (const DWORD flags :
+         {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+      Send(screen, flags);
     }
   }
 
