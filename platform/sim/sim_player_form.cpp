@@ -2,20 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/sim/list_box_order.h"
 #include "player/folder_paths.h"
 #include "player/form_layout.h"
 #include "player/pixel_grid.h"
-#include "util/text.h"
 
 namespace jukett::sim {
-namespace {
-
-// As a sorted list box orders its entries: letter case does not count.
-bool ListOrder(const std::string& a, const std::string& b) {
-  return ToLowerAscii(a) < ToLowerAscii(b);
-}
-
-}  // namespace
 
 SimPlayerForm::SimPlayerForm(SimScreen& screen, SimFileSystem& files, std::string initialDirectory)
     : screen_(screen), fileSystem_(files), width_(kFormWidth), height_(kShortHeight) {
@@ -85,7 +77,7 @@ void SimPlayerForm::SetFileListPath(std::string_view path) {
   for (std::string& name : fileSystem_.Files(path)) {
     if (IsMp3Name(name)) files_.push_back(std::move(name));
   }
-  std::sort(files_.begin(), files_.end(), ListOrder);
+  std::sort(files_.begin(), files_.end(), ListBoxOrder);
   selected_ = -1;
 }
 

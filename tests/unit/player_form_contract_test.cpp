@@ -15,11 +15,11 @@ struct SimFormWorld {
   PlayerForm& Form() { return form; }
   testing::NotedEvents& Events() { return events; }
   float TwipsPerPixel() { return screen.TwipsPerPixelX(); }
-  std::string StageFolder(std::initializer_list<std::string_view> names) {
+  std::string StageFolder(const std::vector<std::string>& names) {
     const std::string folder = "C:\\Music " + std::to_string(++folders);
     files.AddDirectory(folder);
-    for (const std::string_view name : names) {
-      const std::string path = folder + "\\" + std::string(name);
+    for (const std::string& name : names) {
+      const std::string path = folder + "\\" + name;
       name.ends_with('\\') ? files.AddDirectory(path) : files.AddFile(path, "tone");
     }
     return folder;

@@ -26,9 +26,9 @@ class Win32FormWorld {
   PlayerForm& Form() { return form; }
   testing::NotedEvents& Events() { return events; }
   float TwipsPerPixel() { return form.TwipsPerPixel(); }
-  std::string StageFolder(std::initializer_list<std::string_view> names) {
+  std::string StageFolder(const std::vector<std::string>& names) {
     const std::wstring folder = testing::NewScratchFolder();
-    for (const std::string_view name : names) {
+    for (const std::string& name : names) {
       const std::wstring path = folder + win32::Utf8ToWide(name);
       name.ends_with('\\') ? void(CreateDirectoryW(path.c_str(), nullptr))
                            : testing::MakeFile(path);
@@ -83,8 +83,9 @@ class Win32FormWorld {
   static void Send(POINT screen, DWORD flags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    // The middle of the pixel, so that no rounding takes it to the next.
+    input.mi.dx = (2 * screen.x + 1) * 32768 / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (2 * screen.y + 1) * 32768 / GetSystemMetrics(SM_CYSCREEN);
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
     testing::PumpMessages(80);
