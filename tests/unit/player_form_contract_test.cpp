@@ -28,20 +28,12 @@ struct SimFormWorld {
   void Pointer(Control control, float x, float y, Input input) {
     x += LayoutOf(control).left;
     y += LayoutOf(control).top;
-    switch (input) {
-      case Input::Move:
-        return form.PointerMove(x, y);
-      case Input::LeftDown:
-        return form.PointerPress(x, y, 1);
-      case Input::LeftUp:
-        return form.PointerRelease(x, y, 1);
-      case Input::RightDown:
-        return form.PointerPress(x, y, 2);
-      case Input::RightUp:
-        return form.PointerRelease(x, y, 2);
-      case Input::DoubleClick:
-        return form.PointerDoubleClick(x, y);
-    }
+    if (input == Input::Move) return form.PointerMove(x, y);
+    if (input == Input::DoubleClick) return form.PointerDoubleClick(x, y);
+    const int button = input == Input::LeftDown || input == Input::LeftUp ? 1 : 2;
+    if (input == Input::LeftDown || input == Input::RightDown)
+      return form.PointerPress(x, y, button);
+    form.PointerRelease(x, y, button);
   }
   void ReturnInFileList() {}  // the simulated list takes no keys
   void OpenInDirList(std::string_view folder, bool) { form.OpenDirRow(folder); }

@@ -48,7 +48,9 @@ class Win32FormWorld {
     constexpr DWORD kFlags[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTDOWN,
                                 MOUSEEVENTF_RIGHTUP};
     if (input != Input::DoubleClick) return Send(at, kFlags[static_cast<int>(input)]);
-    DoubleClickAt(at);
+    for (const Input half : {Input::LeftDown, Input::LeftUp, Input::LeftDown, Input::LeftUp}) {
+      Send(at, kFlags[static_cast<int>(half)]);
+    }
   }
   void ReturnInFileList() {
     HWND list = form.ListWindow(Control::File1);
@@ -67,12 +69,13 @@ class Win32FormWorld {
       SendMessageW(dir, WM_KEYDOWN, VK_RETURN, 0);
       return;
     }
+    // At the row's middle, in twips from the corner of the frame around the list.
     RECT item{};
     SendMessageW(dir, LB_SETTOPINDEX, row, 0);
     SendMessageW(dir, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
-    POINT at{item.left + 5, (item.top + item.bottom) / 2};
-    ClientToScreen(dir, &at);
-    DoubleClickAt(at);
+    const float pixel = form.TwipsPerPixel();
+    Pointer(Control::Dir1, (item.left + 6) * pixel, ((item.top + item.bottom) / 2 + 1) * pixel,
+            Input::DoubleClick);
   }
   void TrayIconReport(int message) { SendMessageW(Window(), win32::kTrayIconMessage, 1, message); }
   void Close() { SendMessageW(Window(), WM_CLOSE, 0, 0); }
@@ -89,12 +92,6 @@ class Win32FormWorld {
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
     testing::PumpMessages(80);
-  }
-  static void DoubleClickAt(POINT screen) {
-    for (const DWORD flags :
-         {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
-      Send(screen, flags);
-    }
   }
 
   testing::NotedEvents events;

@@ -5,7 +5,7 @@
 
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_player_form.h"
-#include "tests/contracts/noted_events.h"
+#include "tests/contracts/player_form_contract.h"
 #include "tests/win32/message_pump.h"
 
 namespace jukett::testing {
