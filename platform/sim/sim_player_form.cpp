@@ -124,9 +124,12 @@ Control SimPlayerForm::ControlAt(float x, float y) const {
   return Control::Form;
 }
 
+// A list's own window lies inside the frame the window draws around it.
 Pointer SimPlayerForm::PointerAt(Control control, float x, float y) const {
   const ControlLayout& layout = LayoutOf(control);
-  return Pointer{.buttons = held_, .x = x - layout.left, .y = y - layout.top};
+  const float frame =
+      layout.kind != ControlKind::Label && layout.border ? screen_.TwipsPerPixelX() : 0;
+  return Pointer{.buttons = held_, .x = x - layout.left - frame, .y = y - layout.top - frame};
 }
 
 void SimPlayerForm::SelectRowAt(float y) {

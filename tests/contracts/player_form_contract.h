@@ -258,12 +258,12 @@ TYPED_TEST_P(PlayerFormContract, PointerEventsReachTheControlUnderThePointerInTw
   this->world.ShowAndSettle();
   this->At(Control::Label10, 60, 60, Input::Move);
   EXPECT_EQ(this->events().Last(), "MouseMove Label10 60,60 0");
-  // A list measures from inside the frame the window draws around it.
+  // A list measures from inside the one-pixel frame the window draws round it.
   this->At(Control::File1, 60, 120, Input::Move);
   const Pointer inList = this->events().events.back().pointer;
   EXPECT_EQ(this->events().events.back().control, Control::File1);
-  EXPECT_NEAR(inList.x, 60, this->world.TwipsPerPixel());
-  EXPECT_NEAR(inList.y, 120, this->world.TwipsPerPixel());
+  EXPECT_EQ(inList.x, 60 - this->world.TwipsPerPixel());
+  EXPECT_EQ(inList.y, 120 - this->world.TwipsPerPixel());
 
   this->At(Control::Label1, 180, 60, Input::LeftDown);
   EXPECT_EQ(this->events().Last(), "MouseDown Label1 180,60 1");
