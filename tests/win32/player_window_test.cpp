@@ -1,4 +1,5 @@
-// The real player window, built from its table and looked at pixel by pixel.
+// The real player window, built from its table and looked at pixel by pixel,
+// and held to the player window's contract.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -204,4 +205,7 @@ TEST_F(PlayerWindow, FollowsTheDisplayDpi) {
 }
 
 }  // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, PlayerFormContract, PlayerWindowWorld);
+
 }  // namespace jukett::testing
