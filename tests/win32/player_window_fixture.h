@@ -28,6 +28,19 @@ inline void MakeFile(const std::wstring& path) {
   CloseHandle(file);
 }
 
+// The pointer to `screen` with the buttons' `flags`, as real input.
+inline void SendPointer(POINT screen, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  // The middle of the pixel, so that no rounding takes it to the next.
+  input.mi.dx = (2 * screen.x + 1) * 32768 / GetSystemMetrics(SM_CXSCREEN);
+  input.mi.dy = (2 * screen.y + 1) * 32768 / GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+  PumpMessages(80);
+}
+
+// The world of the player window's contract: the real window, and the user.
 class PlayerWindowWorld {
  public:
   PlayerWindowWorld() {
@@ -59,9 +72,9 @@ class PlayerWindowWorld {
                    window.top + std::lround((LayoutOf(control).top + y) / pixel)};
     constexpr DWORD kFlags[] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTDOWN,
                                 MOUSEEVENTF_RIGHTUP};
-    if (input != Input::DoubleClick) return Send(at, kFlags[static_cast<int>(input)]);
+    if (input != Input::DoubleClick) return SendPointer(at, kFlags[static_cast<int>(input)]);
     for (const Input half : {Input::LeftDown, Input::LeftUp, Input::LeftDown, Input::LeftUp}) {
-      Send(at, kFlags[static_cast<int>(half)]);
+      SendPointer(at, kFlags[static_cast<int>(half)]);
     }
   }
   void ReturnInFileList() {
@@ -92,19 +105,6 @@ class PlayerWindowWorld {
   void TrayIconReport(int message) { SendMessageW(Window(), win32::kTrayIconMessage, 1, message); }
   void Close() { SendMessageW(Window(), WM_CLOSE, 0, 0); }
 
- private:
-  static void Send(POINT screen, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    // The middle of the pixel, so that no rounding takes it to the next.
-    input.mi.dx = (2 * screen.x + 1) * 32768 / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (2 * screen.y + 1) * 32768 / GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    PumpMessages(80);
-  }
-
- public:
   NotedEvents events;
   win32::Win32PlayerForm form{events};
 };
