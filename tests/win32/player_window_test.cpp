@@ -77,7 +77,7 @@ TEST_F(PlayerWindow, ShortAndTallWindowsAreFramedWithTheTitleOnABlackStrip) {
 }
 
 // Its place, size and state as the handlers see them: the player window's
-// contract (player_form_contract_test.cpp).
+// contract, at the end of this file.
 TEST_F(PlayerWindow, IsABorderlessTitledWindowThatStaysOnTopWhenAsked) {
   HWND window = Window();
   const LONG style = GetWindowLongW(window, GWL_STYLE);
