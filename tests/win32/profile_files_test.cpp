@@ -55,8 +55,8 @@ class Win32ProfilesWorld {
                               sharing ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, nullptr,
                               OPEN_EXISTING, 0, nullptr);
   }
-  // Wine keeps permissions but does not enforce them: there these obstacles
-  // stay unstaged.
+  // Under Wine, as these tests run it, a file's permissions deny nothing:
+  // there these obstacles stay unstaged.
   bool DenyReading(const std::string& file) {
     Permit(Wide(file), L"D:P(D;;0x1;;;WD)(A;;FA;;;WD)");  // FILE_READ_DATA denied to all
     return Staged(file, !Load(file));
