@@ -43,7 +43,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   void TypeAt(double moment, Window window, std::string text);
   // The player's process ended: what it sent that was not picked up is gone.
   void PlayerEnded();
-  void RemoveWindow(Window window);  // with all its children
+  void RemoveWindow(Window window);  // with all its children and its menu bar
   void OnChar(Window window, CharHandler handler);
   // A change the window's own program makes: not a message from the player.
   void StageText(Window window, std::string text);
@@ -113,6 +113,8 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
 
   Window FindAmong(Window parent, Window after, std::string_view windowClass) const;
   const MenuItem* FindItemById(Menu menu, MenuItemId id) const;
+  // With its drop-downs, as the platform destroys a window's menu bar.
+  void DestroyMenu(Menu menu);
   void DeliverChar(Window window, char character);
   // The answers of a unit of messages, or nothing when they did not all
   // come within the player's wait.
