@@ -25,6 +25,11 @@ namespace jukett::sim {
 // waits at most 2 s for an answer, and meanwhile runs none of its own queued
 // events; what it did not wait for is still delivered, in order, as the
 // clock moves, until its process ends.
+//
+// Every window is a Unicode one: its text holds any character, and a text
+// message in the code page (1252) carries only what that holds, each other
+// character as "?". Windows' best-fit likenesses ("O" for an omega) are not
+// modelled.
 class SimDesktop : public HostWindows, public EventPump, public Clock {
  public:
   using MessageKind = sim::MessageKind;

@@ -81,8 +81,10 @@ TYPED_TEST_P(HostWindowsContract, NamesAndTextsFitTheCallersCapacity) {
   const std::string chevron = "\xC2\xBB";  // one unit of the code page
   const Window window = this->Input(chevron + "abcd");
   HostWindows& host = this->host();
-  EXPECT_EQ(host.TextLength(window), 5);
-  EXPECT_EQ(host.CaptionLength(window), 5);
+  // At least the text's units: Windows may allow for double-byte characters
+  // when a Unicode window's length is asked in the code page.
+  EXPECT_GE(host.TextLength(window), 5);
+  EXPECT_GE(host.CaptionLength(window), 5);
   EXPECT_EQ(host.Text(window, 6), chevron + "abcd");
   EXPECT_EQ(host.Text(window, 3), chevron + "a");
   EXPECT_EQ(host.Caption(window, 100), chevron + "abcd");
