@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ports/player_form.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_screen.h"
+#include "ports/player_form.h"
 
 namespace jukett::sim {
 
@@ -30,6 +30,12 @@ class SimPlayerForm : public PlayerForm {
   // the edge goes. None: every move lands where it was asked to.
   using Landing = std::function<int(int from, int asked)>;
   void SetLanding(Landing horizontal, Landing vertical);
+
+  // The shell's report of a mouse message on the window's tray icon: a
+  // pointer move of the window marked as the icon's, whose x in pixels is
+  // the message and whose buttons are the icon's id, as the real window
+  // reads it.
+  void TrayIconReport(std::uint32_t id, std::uint32_t message);
 
   // Observation.
   int LeftPixel() const { return leftPixel_; }
