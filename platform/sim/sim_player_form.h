@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "ports/player_form.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_screen.h"
-#include "ports/player_form.h"
 
 namespace jukett::sim {
 

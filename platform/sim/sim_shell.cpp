@@ -1,6 +1,7 @@
 #include "platform/sim/sim_shell.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace jukett::sim {
 namespace {
@@ -26,6 +27,12 @@ bool SimTray::Add(const IconRecord& record) {
 void SimTray::Delete(const IconRecord& record) {
   calls_.push_back(Call::Delete);
   std::erase_if(icons_, [&](const IconRecord& icon) { return SameIcon(icon, record); });
+}
+
+std::vector<std::string> SimTray::Tips() const {
+  std::vector<std::string> tips;
+  for (const IconRecord& icon : icons_) tips.emplace_back(icon.szTip, strnlen(icon.szTip, 64));
+  return tips;
 }
 
 bool SimTray::Click(std::initializer_list<std::uint32_t> messages) {

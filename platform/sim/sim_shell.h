@@ -37,6 +37,8 @@ class SimTray : public Tray {
   bool Click(std::initializer_list<std::uint32_t> messages);
 
   const std::vector<IconRecord>& Icons() const { return icons_; }
+  // The icons' tips as the shell shows them: each up to its end.
+  std::vector<std::string> Tips() const;
   const std::vector<Call>& Calls() const { return calls_; }
 
  private:

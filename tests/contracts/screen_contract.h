@@ -28,29 +28,26 @@ struct DesktopLayout {
 template <typename World>
 class ScreenContract : public ::testing::Test {
  protected:
-  // A monitor or a window as left, top, right and bottom edges in twips.
+  // A rectangle given in pixels, as its left, top, right and bottom in twips.
   using Edges = std::tuple<float, float, float, float>;
-  Edges InTwips(int left, int top, int width, int height) {
-    return {left * twips, top * twips, (left + width) * twips, (top + height) * twips};
+  Edges Twips(int left, int top, int across, int down) {
+    return {left * twips, top * twips, (left + across) * twips, (top + down) * twips};
   }
-  Edges Primary() { return InTwips(0, 0, layout.width, layout.height); }
-  // The second monitor, or the primary where there is none.
-  int SecondLeft() { return layout.secondLeft.value_or(0); }
-  Edges Second() { return InTwips(SecondLeft(), 0, layout.width, layout.height); }
   // The monitor of the player's window, 209 x 145 pixels, placed there.
   Edges MonitorOf(int left, int top) {
-    const auto [l, t, r, b] = InTwips(left, top, 209, 145);
+    const auto [l, t, r, b] = Twips(left, top, 209, 145);
     const ScreenRect monitor = world.Port().MonitorOf({l, t, r, b});
     return {monitor.left, monitor.top, monitor.right, monitor.bottom};
   }
-  // The primary's edge on the second monitor's side, and the way out there.
-  bool SecondOnTheLeft() { return SecondLeft() < 0; }
-  int InnerEdge() { return SecondOnTheLeft() ? 0 : layout.width; }
-  int OuterEdge() { return SecondOnTheLeft() ? SecondLeft() : SecondLeft() + layout.width; }
 
   World world;
-  DesktopLayout layout = world.Layout();
-  float twips = 1440.0f / static_cast<float>(layout.dpi);
+  DesktopLayout desktop = world.Layout();
+  float twips = 1440.0f / static_cast<float>(desktop.dpi);
+  int width = desktop.width, height = desktop.height;
+  // The second monitor, or the primary where there is none.
+  int secondLeft = desktop.secondLeft.value_or(0);
+  bool onTheLeft = secondLeft < 0;
+  Edges primary = Twips(0, 0, width, height), beside = Twips(secondLeft, 0, width, height);
 };
 
 TYPED_TEST_SUITE_P(ScreenContract);
@@ -58,33 +55,32 @@ TYPED_TEST_SUITE_P(ScreenContract);
 TYPED_TEST_P(ScreenContract, ThePrimaryIsMeasuredInTwipsAtTheDisplaysDpi) {
   Screen& screen = this->world.Port();
   EXPECT_EQ(screen.TwipsPerPixelX(), this->twips);
-  EXPECT_EQ(screen.Width(), this->layout.width * this->twips);
-  EXPECT_EQ(screen.Height(), this->layout.height * this->twips);
+  EXPECT_EQ(screen.Width(), this->width * this->twips);
+  EXPECT_EQ(screen.Height(), this->height * this->twips);
 }
 
 TYPED_TEST_P(ScreenContract, AWindowOnAMonitorHasThatWholeMonitor) {
-  const int second = this->SecondLeft(), height = this->layout.height;
-  EXPECT_EQ(this->MonitorOf(300, 200), this->Primary());
-  EXPECT_EQ(this->MonitorOf(600, height - 70), this->Primary()) << "half below it";
-  EXPECT_EQ(this->MonitorOf(second + 400, 300), this->Second());
-  EXPECT_EQ(this->MonitorOf(second + 500, height - 70), this->Second()) << "half below it";
-  const int halfOff = this->OuterEdge() - 100;
-  EXPECT_EQ(this->MonitorOf(halfOff, 300), this->Second()) << "half off the desktop's side";
+  const int second = this->secondLeft, farEdge = this->onTheLeft ? second : second + this->width;
+  EXPECT_EQ(this->MonitorOf(300, 200), this->primary);
+  EXPECT_EQ(this->MonitorOf(600, this->height - 70), this->primary) << "half below it";
+  EXPECT_EQ(this->MonitorOf(second + 400, 300), this->beside);
+  EXPECT_EQ(this->MonitorOf(second + 500, this->height - 70), this->beside) << "half below it";
+  EXPECT_EQ(this->MonitorOf(farEdge - 100, 300), this->beside) << "half off the desktop's side";
 }
 
 // 130 of the window's 209 pixels on the primary, then on the other side.
 TYPED_TEST_P(ScreenContract, AWindowAcrossTwoMonitorsHasTheOneHoldingMostOfIt) {
-  const int edge = this->InnerEdge();
-  const bool left = this->SecondOnTheLeft();
-  EXPECT_EQ(this->MonitorOf(left ? edge - 79 : edge - 130, 300), this->Primary());
-  EXPECT_EQ(this->MonitorOf(left ? edge - 130 : edge - 79, 300), this->Second());
+  const int edge = this->onTheLeft ? 0 : this->width, before = this->onTheLeft ? 79 : 130;
+  EXPECT_EQ(this->MonitorOf(edge - before, 300), this->primary);
+  EXPECT_EQ(this->MonitorOf(edge - (209 - before), 300), this->beside);
 }
 
 TYPED_TEST_P(ScreenContract, AWindowOnNoMonitorHasTheNearest) {
-  const int beyond = this->SecondOnTheLeft() ? this->OuterEdge() - 509 : this->OuterEdge() + 300;
-  EXPECT_EQ(this->MonitorOf(beyond, 300), this->Second()) << "beyond the desktop's side";
-  EXPECT_EQ(this->MonitorOf(600, this->layout.height + 130), this->Primary()) << "below";
-  EXPECT_EQ(this->MonitorOf(this->SecondLeft() + 500, this->layout.height + 130), this->Second());
+  const int beyond =
+      this->onTheLeft ? this->secondLeft - 509 : this->secondLeft + this->width + 300;
+  EXPECT_EQ(this->MonitorOf(beyond, 300), this->beside) << "beyond the desktop's side";
+  EXPECT_EQ(this->MonitorOf(600, this->height + 130), this->primary) << "below";
+  EXPECT_EQ(this->MonitorOf(this->secondLeft + 500, this->height + 130), this->beside) << "below";
 }
 
 REGISTER_TYPED_TEST_SUITE_P(ScreenContract, ThePrimaryIsMeasuredInTwipsAtTheDisplaysDpi,

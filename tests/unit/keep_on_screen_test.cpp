@@ -131,17 +131,6 @@ TEST(KeepOnScreenTest, NoPhaseTakesMoreStepsThanItsWayHasPixels) {
 
 // Monitors beside the primary 1024 x 768 one: the slide keeps to the monitor
 // that holds most of the window, and to its edges.
-TEST(KeepOnScreenTest, AWindowOnAMonitorBesideThePrimaryStaysOnIt) {
-  for (int side : {+1, -1}) {
-    Slide slide(1024, 768, 15);
-    slide.screen.AddMonitor(side * 1024, 0, 1024, 768);
-    slide.form.PlaceAtPixels(side * 1024 + 400, 300);
-    slide.Run();
-    EXPECT_EQ(slide.form.PositionWrites(), 0) << side;
-    EXPECT_EQ(slide.form.LeftPixel(), side * 1024 + 400) << side;
-  }
-}
-
 TEST(KeepOnScreenTest, AWindowHalfOffAMonitorsFarEdgeSlidesBackOntoThatMonitor) {
   Slide right(1024, 768, 15);
   right.screen.AddMonitor(1024, 0, 1024, 768);

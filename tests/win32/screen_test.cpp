@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "platform/win32/win32_player.h"
@@ -15,22 +16,15 @@
 namespace jukett::testing {
 namespace {
 
-std::string Environment(const char* name) {
-  char value[16] = {};
-  GetEnvironmentVariableA(name, value, sizeof value);
-  return value;
-}
-
 class Win32ScreenWorld {
  public:
   Win32ScreenWorld() { SetProcessDPIAware(); }
   Screen& Port() { return screen_; }
   DesktopLayout Layout() {
-    const std::string dpi = Environment("JUKETT_EXPECT_DPI");
-    DesktopLayout layout{1024, 768, dpi.empty() ? 96 : std::stoi(dpi), std::nullopt};
-    const std::string side = Environment("JUKETT_SECOND_MONITOR");
-    if (!side.empty()) layout.secondLeft = side == "left" ? -1024 : 1024;
-    return layout;
+    const char* dpi = std::getenv("JUKETT_EXPECT_DPI");
+    const char* side = std::getenv("JUKETT_SECOND_MONITOR");
+    return {1024, 768, dpi ? std::atoi(dpi) : 96,
+            side && *side ? std::optional(std::string(side) == "left" ? -1024 : 1024) : std::nullopt};
   }
 
  private:

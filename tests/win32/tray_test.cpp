@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/ansi_text.h"
 #include "platform/win32/win32_player_form.h"
 #include "platform/win32/win32_tray.h"
 #include "tests/contracts/tray_contract.h"
@@ -41,20 +40,13 @@ class Win32TrayWorld {
     return ClickWineTrayIcon(kClicks[static_cast<int>(click)]) == 0;
   }
   int IconCount() { return WineTrayIconCount(); }
-  std::vector<std::string> Tips() {
-    std::vector<std::string> tips;
-    for (const std::wstring& tip : WineTrayTips()) tips.push_back(win32::WideToUtf8(tip));
-    return tips;
-  }
+  std::vector<std::string> Tips() { return WineTrayTips(); }
   // Wine shows its tray window only once an icon arrives, and takes the icon
   // down a moment after the delete: its process is given time.
   bool Await(const std::function<bool()>& done) {
     const ULONGLONG deadline = GetTickCount64() + 5000;
-    while (!done()) {
-      if (GetTickCount64() > deadline) return false;
-      PumpMessages(20);
-    }
-    return true;
+    while (!done() && GetTickCount64() < deadline) PumpMessages(20);
+    return done();
   }
   void Settle() { PumpMessages(300); }
 
