@@ -129,8 +129,9 @@ TEST(KeepOnScreenTest, NoPhaseTakesMoreStepsThanItsWayHasPixels) {
   EXPECT_EQ(slide.form.PositionWrites(), 40 + 1 + 2);
 }
 
-// Monitors beside the primary 1024 x 768 one: the slide keeps to the monitor
-// that holds most of the window, and to its edges.
+// Monitors beside the primary 1024 x 768 one: the slide keeps to the edges of
+// the monitor the screen names for the window (which one, the screen's
+// contract says).
 TEST(KeepOnScreenTest, AWindowHalfOffAMonitorsFarEdgeSlidesBackOntoThatMonitor) {
   Slide right(1024, 768, 15);
   right.screen.AddMonitor(1024, 0, 1024, 768);
