@@ -31,6 +31,12 @@ class SimPlayerForm : public PlayerForm {
   using Landing = std::function<int(int from, int asked)>;
   void SetLanding(Landing horizontal, Landing vertical);
 
+  // The shell's report of a mouse message on the window's tray icon: a
+  // pointer move of the window marked as the icon's, whose x in pixels is
+  // the message and whose buttons are the icon's id, as the real window
+  // reads it.
+  void TrayIconReport(std::uint32_t id, std::uint32_t message);
+
   // Observation.
   int LeftPixel() const { return leftPixel_; }
   int TopPixel() const { return topPixel_; }
