@@ -305,10 +305,8 @@ class World : public SimPlayer {
   // While the client answers promptly a line arrives within the player's
   // wait, so the device is still as the player left it when it spoke.
   void CheckAsPosted(const std::string& line) {
-    if (!IsAnnouncement(line)) {
-      if (TypedAmidEdits()) return;
+    if (!IsAnnouncement(line) && !TypedAmidEdits())
       return Break("posted a line that is no announcement: " + line);
-    }
     if (desktop.Now() < reliableFrom_ || nested_) return;
     const auto track = TrackOf(line);
     const bool muted = line == StatusAnnouncement(PlayerStatus::Muted);

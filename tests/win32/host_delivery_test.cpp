@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <deque>
@@ -47,46 +48,37 @@ class Win32DeliveryWorld {
     Busy(0.0);
     client_.Stop();
     DestroyWindow(player_);
+    CloseHandle(changed_);
+    CloseHandle(busyNow_);
   }
-  Win32DeliveryWorld(const Win32DeliveryWorld&) = delete;
-  Win32DeliveryWorld& operator=(const Win32DeliveryWorld&) = delete;
 
   HostWindows& Windows() { return windows_; }
   EventPump& Events() { return events_; }
   Window Input() const { return reinterpret_cast<Window>(client_.Window()); }
-  // Read as the window manager keeps it: no message, so even while the
-  // client is busy.
+  // As the window manager keeps it: no message, so even while the client is busy.
   std::string Text() const {
     wchar_t text[256] = {};
     InternalGetWindowText(client_.Window(), text, 256);
     return win32::WideToUtf8(text);
   }
-
   void Busy(double seconds) {
-    AcquireSRWLockExclusive(&lock_);
-    busyUntil_ =
-        std::isinf(seconds) ? ~0ULL : GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    WakeAllConditionVariable(&changed_);
-    if (!busy_ && seconds > 0 && PostMessageW(client_.Window(), kBusy, 0, 0)) {
-      while (!busy_ && SleepConditionVariableSRW(&changed_, &lock_, 10000, 0)) {
-      }
-    }
-    ReleaseSRWLockExclusive(&lock_);
+    busyUntil_ = std::isinf(seconds) ? ~0ULL : GetTickCount64() + ToMs(seconds);
+    SetEvent(changed_);
+    if (seconds > 0 && !busy_ && PostMessageW(client_.Window(), kBusy, 0, 0))
+      WaitForSingleObject(busyNow_, 10000);
   }
   void Type(char c) { PostMessageW(client_.Window(), WM_CHAR, static_cast<WPARAM>(c), 0); }
   void AskThePlayerAtTheNextCharacter() { asking_ = true; }
   int Answered() const { return answered_; }
   int PostedRun() const { return postedRun_; }
   void PostToPlayer(std::function<void()> event) {
-    {
-      std::lock_guard<std::mutex> hold(eventsLock_);
-      posted_.push_back(std::move(event));
-    }
+    std::lock_guard<std::mutex> hold(postedLock_);
+    posted_.push_back(std::move(event));
     PostMessageW(player_, kRun, 0, 0);
   }
   double Seconds() const { return static_cast<double>(GetTickCount64()) / 1000.0; }
   bool PassUntil(const std::function<bool()>& done, double maxSeconds) {
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(maxSeconds * 1000);
+    const ULONGLONG deadline = GetTickCount64() + ToMs(maxSeconds);
     while (!done()) {
       if (GetTickCount64() > deadline) return false;
       Sleep(10);
@@ -95,42 +87,32 @@ class Win32DeliveryWorld {
   }
 
  private:
+  static ULONGLONG ToMs(double seconds) { return static_cast<ULONGLONG>(seconds * 1000); }
+
   static LRESULT CALLBACK PlayerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<Win32DeliveryWorld*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self && message == kAsk) {
-      ++self->answered_;
-      return 0;
-    }
-    if (self && message == kRun) {
-      std::function<void()> event;
-      {
-        std::lock_guard<std::mutex> hold(self->eventsLock_);
-        event = std::move(self->posted_.front());
-        self->posted_.pop_front();
-      }
-      event();
-      return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    if (self && message == kAsk) ++self->answered_;
+    if (!self || message != kRun) return DefWindowProcW(window, message, wParam, lParam);
+    std::unique_lock<std::mutex> hold(self->postedLock_);
+    const std::function<void()> event = std::move(self->posted_.front());
+    self->posted_.pop_front();
+    hold.unlock();
+    event();
+    return 0;
   }
 
   // On the client's thread.
   std::optional<LRESULT> HandleClient(UINT message, WPARAM wParam) {
     if (message == kBusy) {
-      AcquireSRWLockExclusive(&lock_);
       busy_ = true;
-      WakeAllConditionVariable(&changed_);
-      for (ULONGLONG now = GetTickCount64(); now < busyUntil_; now = GetTickCount64()) {
-        const ULONGLONG left = busyUntil_ - now;
-        SleepConditionVariableSRW(&changed_, &lock_,
-                                  left < 60000 ? static_cast<DWORD>(left) : 60000, 0);
-      }
+      SetEvent(busyNow_);
+      for (ULONGLONG now = GetTickCount64(); now < busyUntil_; now = GetTickCount64())
+        WaitForSingleObject(changed_,
+                            static_cast<DWORD>(std::min<ULONGLONG>(busyUntil_ - now, 60000)));
       busy_ = false;
-      ReleaseSRWLockExclusive(&lock_);
       return 0;
     }
     if (message != WM_CHAR) return std::nullopt;
-    // A character edit, or one typed: either goes at the end of the text.
     wchar_t text[256] = {};
     const int length = InternalGetWindowText(client_.Window(), text, 255);
     text[length] = static_cast<wchar_t>(wParam);
@@ -148,12 +130,12 @@ class Win32DeliveryWorld {
   std::atomic<int> answered_{0};
   std::atomic<int> postedRun_{0};
   std::atomic<bool> asking_{false};
-  std::mutex eventsLock_;
+  std::mutex postedLock_;
   std::deque<std::function<void()>> posted_;
-  SRWLOCK lock_ = SRWLOCK_INIT;
-  CONDITION_VARIABLE changed_ = CONDITION_VARIABLE_INIT;
-  ULONGLONG busyUntil_ = 0;
-  bool busy_ = false;
+  std::atomic<ULONGLONG> busyUntil_{0};
+  std::atomic<bool> busy_{false};
+  HANDLE changed_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  HANDLE busyNow_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   // Last: its thread handles messages with everything above already there.
   ThreadWindow client_{
       [this](UINT message, WPARAM wParam, LPARAM) { return HandleClient(message, wParam); }};
