@@ -25,6 +25,11 @@ namespace jukett::sim {
 // waits at most 2 s for an answer, and meanwhile runs none of its own queued
 // events; what it did not wait for is still delivered, in order, as the
 // clock moves, until its process ends.
+//
+// Every window is a Unicode one: its text holds any character, and a text
+// message in the code page (1252) carries only what that holds, each other
+// character as "?". Windows' best-fit likenesses ("O" for an omega) are not
+// modelled.
 class SimDesktop : public HostWindows, public EventPump, public Clock {
  public:
   using MessageKind = sim::MessageKind;
@@ -43,7 +48,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   void TypeAt(double moment, Window window, std::string text);
   // The player's process ended: what it sent that was not picked up is gone.
   void PlayerEnded();
-  void RemoveWindow(Window window);  // with all its children
+  void RemoveWindow(Window window);  // with all its children and its menu bar
   void OnChar(Window window, CharHandler handler);
   // A change the window's own program makes: not a message from the player.
   void StageText(Window window, std::string text);
@@ -116,6 +121,8 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
 
   Window FindAmong(Window parent, Window after, std::string_view windowClass) const;
   const MenuItem* FindItemById(Menu menu, MenuItemId id) const;
+  // With its drop-downs, as the platform destroys a window's menu bar.
+  void DestroyMenu(Menu menu);
   void DeliverChar(Window window, char character);
   // The answers of a unit of messages, or nothing when they did not all
   // come within the player's wait. `readsUserText`: a read of what the user

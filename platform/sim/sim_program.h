@@ -20,6 +20,8 @@ struct Message {
   Window window;
   std::string text;  // the text set, or the character delivered
   int capacity = 0;  // for a read of the text: the buffer's size
+  // A Unicode message, with every character; the others carry the code page's.
+  bool wide = false;
 };
 
 // Messages the player sent another program as one unit, in order. Each step
