@@ -46,8 +46,6 @@ class SimDeliveryWorld {
   }
 
   sim::SimDesktop desktop;
-
- private:
   Window client_ = desktop.AddWindow("Client");
   Window input_ = desktop.AddWindow("Edit", "draft", client_);
   bool asking_ = false;
