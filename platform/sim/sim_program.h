@@ -45,8 +45,9 @@ struct Unit {
 // message sent to it, and between those reads its queued input, such as the
 // user's typing. Sent messages waiting come before queued input, as the
 // platform's message retrieval has it; but input that comes while the
-// program handles one step of a unit is read before the next step. A sent message nobody picked up
-// by the sender's timeout is withdrawn; one already picked up runs to its end.
+// program handles one step of a unit is read before the next step. A sent
+// message nobody picked up by the sender's timeout is withdrawn; one already
+// picked up runs to its end.
 class ClientProgram {
  public:
   using Deliver = std::function<std::string(const Message&)>;

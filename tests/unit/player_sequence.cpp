@@ -255,6 +255,7 @@ class World : public SimPlayer {
   // What the client read amid a read of the user's text or its edits may be
   // overwritten, or go out with the line, as on the platform.
   bool TypedAmidEdits() { return client.Program().InputReadAmidUnits() > 0; }
+
   // Until `until`, lines may arrive late or not at all: the room's last word
   // need not be the device's.
   void Unreliable(double until) { reliableFrom_ = std::max(reliableFrom_, until); }
