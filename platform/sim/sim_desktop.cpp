@@ -193,7 +193,8 @@ void SimDesktop::DeliverChar(Window window, char character) {
 }
 
 std::optional<std::string> SimDesktop::UserText(Window window) {
-  const auto length = SendOne({MessageKind::GetTextLength, window, {}, 0, true});
+  if (window == kNoWindow) return std::string();
+  const auto length = SendOne({MessageKind::GetTextLength, window, {}, 0, true}, true);
   if (!length ||
       std::find(unanswering_.begin(), unanswering_.end(), window) != unanswering_.end()) {
     return std::nullopt;
@@ -201,7 +202,7 @@ std::optional<std::string> SimDesktop::UserText(Window window) {
   const int size = std::stoi(*length);
   if (size <= 0) return std::string();
   if (size > kMaxWindowTextUnits) return std::nullopt;
-  return SendOne({MessageKind::GetText, window, {}, size + 1, true});
+  return SendOne({MessageKind::GetText, window, {}, size + 1, true}, true);
 }
 
 void SimDesktop::EditInOrder(const std::vector<WindowEdit>& edits) {
@@ -237,22 +238,23 @@ void SimDesktop::FinishEdits(double maxSeconds) {
   }
 }
 
-std::optional<std::string> SimDesktop::SendOne(Message message) {
+std::optional<std::string> SimDesktop::SendOne(Message message, bool readsUserText) {
   std::vector<Message> unit;
   unit.push_back(std::move(message));
-  auto answers = SendUnit(std::move(unit), ClientProgram::kGiveUp);
+  auto answers = SendUnit(std::move(unit), giveUp_, readsUserText);
   if (!answers || answers->empty()) return std::nullopt;
   return answers->front();
 }
 
 std::optional<std::vector<std::string>> SimDesktop::SendUnit(std::vector<Message> steps,
-                                                             double giveUp) {
+                                                             double giveUp, bool readsUserText) {
   if (steps.empty()) return std::vector<std::string>();
   // A window that is gone has no thread to send to.
   if (!Find(steps.front().window)) return std::nullopt;
   ClientProgram& program = ProgramOf(steps.front().window);
   if (program.Stuck(now_)) return std::nullopt;
   const std::shared_ptr<Unit> unit = program.Send(std::move(steps), now_, giveUp);
+  unit->guardsUserText = readsUserText || giveUp == kNever;
   // The player answers only messages sent to it while it waits: its own
   // queued events stay where they are.
   const double deadline = now_ + kReplyTimeout;

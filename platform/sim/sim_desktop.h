@@ -54,6 +54,9 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   void StageText(Window window, std::string text);
   // The window's program is too busy to answer reads of its text in time.
   void StopAnswering(Window window) { unanswering_.push_back(window); }
+  // How long the player's helper waits for the answer to a lone message
+  // before it withdraws it.
+  void GiveUpAfter(double seconds) { giveUp_ = seconds; }
   Menu AddMenu();
   void AppendItem(Menu menu, MenuItemId id, std::string text);
   void AppendDropDown(Menu menu, Menu dropDown, std::string text);
@@ -122,10 +125,12 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   void DestroyMenu(Menu menu);
   void DeliverChar(Window window, char character);
   // The answers of a unit of messages, or nothing when they did not all
-  // come within the player's wait.
+  // come within the player's wait. `readsUserText`: a read of what the user
+  // has typed, which edits will follow.
   std::optional<std::vector<std::string>> SendUnit(std::vector<Message> steps,
-                                                   double giveUp = kNever);
-  std::optional<std::string> SendOne(Message message);
+                                                   double giveUp = kNever,
+                                                   bool readsUserText = false);
+  std::optional<std::string> SendOne(Message message, bool readsUserText = false);
   std::string Deliver(const Message& message);
   // Moves the clock, letting every program do what falls due on the way.
   // Input due at the very moment is read only when `inputAtMoment`: the
@@ -147,6 +152,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   // wrong kind never names anything.
   Window nextWindow_ = 0x10010;
   Menu nextMenu_ = 0x70010;
+  double giveUp_ = ClientProgram::kGiveUp;
   int pumps_ = 0;
   int clockReads_ = 0;
   double now_ = 0.0;
