@@ -4,15 +4,29 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/sim/sim_code_page.h"
 #include "util/text.h"
 
 namespace jukett::sim {
 namespace {
 
-// What a buffer of `capacity` units, one kept for the terminating zero, holds.
-std::string Fit(std::string_view text, int capacity) {
+// What a buffer of `capacity` units, one kept for the terminating zero, holds
+// of a text: in the code page, where each character it lacks becomes "?", or
+// for a Unicode message in UTF-16, every character.
+std::string Fit(std::string_view text, int capacity, bool wide = false) {
   if (capacity <= 0) return {};
-  return std::string(text.substr(0, static_cast<std::size_t>(capacity - 1)));
+  const auto units = static_cast<std::size_t>(capacity - 1);
+  if (wide) return Utf16LeToUtf8(Utf8ToUtf16Le(text).substr(0, 2 * units));
+  return AnsiToUtf8(Utf8ToAnsi(text).substr(0, units));
+}
+
+// A text as an ANSI message carries it: each character the code page lacks
+// becomes "?".
+std::string InCodePage(std::string_view text) { return AnsiToUtf8(Utf8ToAnsi(text)); }
+
+// A text's length in the units of the code page, or of UTF-16.
+int UnitCount(std::string_view text, bool wide) {
+  return static_cast<int>(wide ? Utf8ToUtf16Le(text).size() / 2 : Utf8ToAnsi(text).size());
 }
 
 constexpr MenuItemId kDropDownItemId = 0xFFFFFFFF;
@@ -62,6 +76,7 @@ void SimDesktop::PlayerEnded() {
 }
 
 void SimDesktop::RemoveWindow(Window window) {
+  if (const auto* state = Find(window)) DestroyMenu(state->menuBar);
   std::vector<Window> children;
   for (const auto& [handle, state] : windows_) {
     if (state.parent == window) children.push_back(handle);
@@ -84,6 +99,14 @@ Menu SimDesktop::AddMenu() {
   nextMenu_ += 0x10;
   menus_[menu];
   return menu;
+}
+
+void SimDesktop::DestroyMenu(Menu menu) {
+  const auto it = menus_.find(menu);
+  if (it == menus_.end()) return;
+  const std::vector<MenuItem> items = std::move(it->second);
+  menus_.erase(it);
+  for (const MenuItem& item : items) DestroyMenu(item.dropDown);
 }
 
 void SimDesktop::AppendItem(Menu menu, MenuItemId id, std::string text) {
@@ -139,7 +162,7 @@ std::string SimDesktop::ClassName(Window window, int capacity) {
 
 int SimDesktop::CaptionLength(Window window) {
   const auto* state = Find(window);
-  return state ? static_cast<int>(state->text.size()) : 0;
+  return state ? UnitCount(state->text, false) : 0;
 }
 
 std::string SimDesktop::Caption(Window window, int capacity) {
@@ -170,7 +193,8 @@ void SimDesktop::DeliverChar(Window window, char character) {
 }
 
 std::optional<std::string> SimDesktop::UserText(Window window) {
-  const auto length = SendOne({MessageKind::GetTextLength, window, {}});
+  if (window == kNoWindow) return std::string();
+  const auto length = SendOne({MessageKind::GetTextLength, window, {}, 0, true}, true);
   if (!length ||
       std::find(unanswering_.begin(), unanswering_.end(), window) != unanswering_.end()) {
     return std::nullopt;
@@ -178,7 +202,7 @@ std::optional<std::string> SimDesktop::UserText(Window window) {
   const int size = std::stoi(*length);
   if (size <= 0) return std::string();
   if (size > kMaxWindowTextUnits) return std::nullopt;
-  return SendOne({MessageKind::GetText, window, {}, size + 1});
+  return SendOne({MessageKind::GetText, window, {}, size + 1, true}, true);
 }
 
 void SimDesktop::EditInOrder(const std::vector<WindowEdit>& edits) {
@@ -189,7 +213,8 @@ void SimDesktop::EditInOrder(const std::vector<WindowEdit>& edits) {
       if (!edit.text.empty())
         steps.push_back({MessageKind::Char, edit.window, edit.text.substr(0, 1)});
     } else {
-      steps.push_back({MessageKind::SetText, edit.window, edit.text});
+      const bool wide = edit.kind == WindowEdit::Kind::PutBackText;
+      steps.push_back({MessageKind::SetText, edit.window, edit.text, 0, wide});
     }
   }
   SendUnit(std::move(steps));
@@ -213,22 +238,23 @@ void SimDesktop::FinishEdits(double maxSeconds) {
   }
 }
 
-std::optional<std::string> SimDesktop::SendOne(Message message) {
+std::optional<std::string> SimDesktop::SendOne(Message message, bool readsUserText) {
   std::vector<Message> unit;
   unit.push_back(std::move(message));
-  auto answers = SendUnit(std::move(unit), ClientProgram::kGiveUp);
+  auto answers = SendUnit(std::move(unit), giveUp_, readsUserText);
   if (!answers || answers->empty()) return std::nullopt;
   return answers->front();
 }
 
 std::optional<std::vector<std::string>> SimDesktop::SendUnit(std::vector<Message> steps,
-                                                             double giveUp) {
+                                                             double giveUp, bool readsUserText) {
   if (steps.empty()) return std::vector<std::string>();
   // A window that is gone has no thread to send to.
   if (!Find(steps.front().window)) return std::nullopt;
   ClientProgram& program = ProgramOf(steps.front().window);
   if (program.Stuck(now_)) return std::nullopt;
   const std::shared_ptr<Unit> unit = program.Send(std::move(steps), now_, giveUp);
+  unit->guardsUserText = readsUserText || giveUp == kNever;
   // The player answers only messages sent to it while it waits: its own
   // queued events stay where they are.
   const double deadline = now_ + kReplyTimeout;
@@ -252,11 +278,11 @@ std::string SimDesktop::Deliver(const Message& message) {
   auto* state = Find(message.window);
   switch (message.kind) {
     case MessageKind::GetTextLength:
-      return std::to_string(state ? state->text.size() : 0);
+      return std::to_string(state ? UnitCount(state->text, message.wide) : 0);
     case MessageKind::GetText:
-      return state ? Fit(state->text, message.capacity) : std::string();
+      return state ? Fit(state->text, message.capacity, message.wide) : std::string();
     case MessageKind::SetText:
-      if (state) state->text = message.text;
+      if (state) state->text = message.wide ? message.text : InCodePage(message.text);
       return {};
     case MessageKind::Char:
       DeliverChar(message.window, message.text[0]);

@@ -25,6 +25,11 @@ namespace jukett::sim {
 // waits at most 2 s for an answer, and meanwhile runs none of its own queued
 // events; what it did not wait for is still delivered, in order, as the
 // clock moves, until its process ends.
+//
+// Every window is a Unicode one: its text holds any character, and a text
+// message in the code page (1252) carries only what that holds, each other
+// character as "?". Windows' best-fit likenesses ("O" for an omega) are not
+// modelled.
 class SimDesktop : public HostWindows, public EventPump, public Clock {
  public:
   using MessageKind = sim::MessageKind;
@@ -43,12 +48,15 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   void TypeAt(double moment, Window window, std::string text);
   // The player's process ended: what it sent that was not picked up is gone.
   void PlayerEnded();
-  void RemoveWindow(Window window);  // with all its children
+  void RemoveWindow(Window window);  // with all its children and its menu bar
   void OnChar(Window window, CharHandler handler);
   // A change the window's own program makes: not a message from the player.
   void StageText(Window window, std::string text);
   // The window's program is too busy to answer reads of its text in time.
   void StopAnswering(Window window) { unanswering_.push_back(window); }
+  // How long the player's helper waits for the answer to a lone message
+  // before it withdraws it.
+  void GiveUpAfter(double seconds) { giveUp_ = seconds; }
   Menu AddMenu();
   void AppendItem(Menu menu, MenuItemId id, std::string text);
   void AppendDropDown(Menu menu, Menu dropDown, std::string text);
@@ -113,12 +121,16 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
 
   Window FindAmong(Window parent, Window after, std::string_view windowClass) const;
   const MenuItem* FindItemById(Menu menu, MenuItemId id) const;
+  // With its drop-downs, as the platform destroys a window's menu bar.
+  void DestroyMenu(Menu menu);
   void DeliverChar(Window window, char character);
   // The answers of a unit of messages, or nothing when they did not all
-  // come within the player's wait.
+  // come within the player's wait. `readsUserText`: a read of what the user
+  // has typed, which edits will follow.
   std::optional<std::vector<std::string>> SendUnit(std::vector<Message> steps,
-                                                   double giveUp = kNever);
-  std::optional<std::string> SendOne(Message message);
+                                                   double giveUp = kNever,
+                                                   bool readsUserText = false);
+  std::optional<std::string> SendOne(Message message, bool readsUserText = false);
   std::string Deliver(const Message& message);
   // Moves the clock, letting every program do what falls due on the way.
   // Input due at the very moment is read only when `inputAtMoment`: the
@@ -140,6 +152,7 @@ class SimDesktop : public HostWindows, public EventPump, public Clock {
   // wrong kind never names anything.
   Window nextWindow_ = 0x10010;
   Menu nextMenu_ = 0x70010;
+  double giveUp_ = ClientProgram::kGiveUp;
   int pumps_ = 0;
   int clockReads_ = 0;
   double now_ = 0.0;

@@ -16,8 +16,14 @@ namespace jukett::sim {
 // a 1024 x 768 screen at 96 DPI, the chat client's frame with no child
 // windows yet, the window showing C:\Music, and the program in
 // C:\Program Files\juKett. The window is connected to its handlers once the
-// files it lists are staged.
+// files it lists are staged; clicks on its tray icon reach it.
 struct SimPlayer {
+  SimPlayer() {
+    tray.ReportTo(form.Handle(), [this](std::uint32_t id, std::uint32_t message) {
+      form.TrayIconReport(id, message);
+    });
+  }
+
   static constexpr const char* kMusic = "C:\\Music";
   static constexpr const char* kProgramDir = "C:\\Program Files\\juKett";
 

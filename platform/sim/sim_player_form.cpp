@@ -32,6 +32,15 @@ Color SimPlayerForm::ForeColor(Control label) const {
 float SimPlayerForm::Left() { return leftPixel_ * screen_.TwipsPerPixelX(); }
 float SimPlayerForm::Top() { return topPixel_ * screen_.TwipsPerPixelX(); }
 
+void SimPlayerForm::TrayIconReport(std::uint32_t id, std::uint32_t message) {
+  if (!events_) return;
+  // The id stands where the real report's held buttons are: left, right, middle.
+  const int buttons = ((id & 1) ? 1 : 0) | ((id & 2) ? 2 : 0) | ((id & 0x10) ? 4 : 0);
+  events_->MouseMove(Control::Form, {.buttons = buttons,
+                                     .x = static_cast<float>(message) * screen_.TwipsPerPixelX(),
+                                     .trayIcon = true});
+}
+
 void SimPlayerForm::SetLanding(Landing horizontal, Landing vertical) {
   landLeft_ = std::move(horizontal);
   landTop_ = std::move(vertical);
@@ -172,12 +181,6 @@ void SimPlayerForm::PointerDoubleClick(float x, float y) {
     PointerPress(x, y, 1);
     PointerRelease(x, y, 1);
   }
-}
-
-void SimPlayerForm::TrayIconReport(int message) {
-  const Pointer pointer{.x = static_cast<float>(message) * screen_.TwipsPerPixelX(),
-                        .trayIcon = true};
-  if (events_ != nullptr) events_->MouseMove(Control::Form, pointer);
 }
 
 }  // namespace jukett::sim

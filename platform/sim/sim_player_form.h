@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ports/player_form.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_screen.h"
+#include "ports/player_form.h"
 
 namespace jukett::sim {
 
@@ -44,8 +44,11 @@ class SimPlayerForm : public PlayerForm {
   // Return or a double-click on the directory list's row of `folder`: one
   // inside the folder shown, or the folder shown.
   void OpenDirRow(std::string_view folder);
-  // The tray icon's report of the mouse message `message`.
-  void TrayIconReport(int message);
+  // The shell's report of a mouse message on the window's tray icon: a
+  // pointer move of the window marked as the icon's, whose x in pixels is
+  // the message and whose buttons are the icon's id, as the real window
+  // reads it.
+  void TrayIconReport(std::uint32_t id, std::uint32_t message);
   // The system asks the window to close.
   void Close() { Unload(); }
 

@@ -29,9 +29,15 @@ double ClientProgram::StepMoment() const {
 }
 
 double ClientProgram::InputMoment(double before) const {
-  if (input_.empty()) return kNever;
-  const double moment = std::max(input_.begin()->first, FreeFrom());
-  return moment < before ? moment : kNever;
+  // Input that came before `before` counts, however long the program then
+  // takes to get to it.
+  if (input_.empty() || input_.begin()->first >= before) return kNever;
+  return std::max(input_.begin()->first, FreeFrom());
+}
+
+bool ClientProgram::InputBeforeStep() const {
+  return !input_.empty() && input_.begin()->first < unit_->frontSentAt &&
+         unit_->frontSentAt >= FreeFrom();
 }
 
 double ClientProgram::NextMoment(double inputBefore) const {
@@ -42,7 +48,7 @@ void ClientProgram::RunNext(const Deliver& deliver, const Type& type, double inp
   const double step = StepMoment();
   const double typed = InputMoment(inputBefore);
   if (step == kNever && typed == kNever) return;
-  if (step <= typed) {
+  if (step < typed || (step == typed && !InputBeforeStep())) {
     if (step < std::max(unit_->frontSentAt, FreeFrom())) {
       unit_->withdrawn = true;
       unit_->steps.clear();
@@ -55,6 +61,9 @@ void ClientProgram::RunNext(const Deliver& deliver, const Type& type, double inp
     if (unit_->steps.empty()) unit_->answeredAt = freeAt_;
     return;
   }
+  const bool amid = unit_ && unit_->guardsUserText && !unit_->withdrawn &&
+                    (!unit_->steps.empty() || input_.begin()->first < unit_->answeredAt);
+  readAmidUnits_ += amid ? 1 : 0;
   const Typed next = std::move(input_.begin()->second);
   input_.erase(input_.begin());
   freeAt_ = typed;

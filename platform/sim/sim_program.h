@@ -20,6 +20,8 @@ struct Message {
   Window window;
   std::string text;  // the text set, or the character delivered
   int capacity = 0;  // for a read of the text: the buffer's size
+  // A Unicode message, with every character; the others carry the code page's.
+  bool wide = false;
 };
 
 // Messages the player sent another program as one unit, in order. Each step
@@ -33,14 +35,19 @@ struct Unit {
   // lone message is given up, a unit of edits is seen through.
   double giveUp = kNever;
   bool withdrawn = false;
+  // A read of the user's text or a unit of edits: typing the program gets
+  // while it is on its way may be overwritten, or go out with a line.
+  bool guardsUserText = false;
 };
 
 // A program of the desktop as its windows' thread meets messages: it works on
 // its own for a while (or for good, when hung), takes a time to handle each
 // message sent to it, and between those reads its queued input, such as the
-// user's typing. Sent messages come before queued input, as the platform's
-// message retrieval has it. A sent message nobody picked up by the sender's
-// timeout is withdrawn; one already picked up runs to its end.
+// user's typing. Sent messages waiting come before queued input, as the
+// platform's message retrieval has it; but input that comes while the
+// program handles one step of a unit is read before the next step. A sent
+// message nobody picked up by the sender's timeout is withdrawn; one already
+// picked up runs to its end.
 class ClientProgram {
  public:
   using Deliver = std::function<std::string(const Message&)>;
@@ -70,6 +77,9 @@ class ClientProgram {
   // The sender's process ended: what was not picked up never arrives.
   void CutOff();
   bool HasQueuedInput() const { return !input_.empty(); }
+  // How often input was read that came while a read of the user's text or
+  // a unit of edits was on its way.
+  int InputReadAmidUnits() const { return readAmidUnits_; }
 
  private:
   struct Typed {
@@ -79,12 +89,18 @@ class ClientProgram {
   double FreeFrom() const { return std::max(freeAt_, busyUntil_); }
   double StepMoment() const;
   double InputMoment(double before) const;
+  // The step goes out as the program becomes free, and input came before
+  // it: the helper sends each further step only once the answer to the one
+  // before has reached it, and the program reads the input it got meanwhile
+  // first. A step waiting while the program was busy comes before input.
+  bool InputBeforeStep() const;
 
   double answerDelay_ = 0.0;
   double busyUntil_ = -kNever;
   double freeAt_ = -kNever;
   std::shared_ptr<Unit> unit_;
   std::multimap<double, Typed> input_;
+  int readAmidUnits_ = 0;
 };
 
 }  // namespace jukett::sim

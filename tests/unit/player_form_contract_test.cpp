@@ -37,7 +37,7 @@ struct SimFormWorld {
   }
   void ReturnInFileList() {}  // the simulated list takes no keys
   void OpenInDirList(std::string_view folder, bool) { form.OpenDirRow(folder); }
-  void TrayIconReport(int message) { form.TrayIconReport(message); }
+  void TrayIconReport(int message) { form.TrayIconReport(1, static_cast<std::uint32_t>(message)); }
   void Close() { form.Close(); }
 
   sim::SimFileSystem files;

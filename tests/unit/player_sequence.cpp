@@ -252,6 +252,10 @@ class World : public SimPlayer {
     }
   }
 
+  // What the client read amid a read of the user's text or its edits may be
+  // overwritten, or go out with the line, as on the platform.
+  bool TypedAmidEdits() { return client.Program().InputReadAmidUnits() > 0; }
+
   // Until `until`, lines may arrive late or not at all: the room's last word
   // need not be the device's.
   void Unreliable(double until) { reliableFrom_ = std::max(reliableFrom_, until); }
@@ -301,7 +305,8 @@ class World : public SimPlayer {
   // While the client answers promptly a line arrives within the player's
   // wait, so the device is still as the player left it when it spoke.
   void CheckAsPosted(const std::string& line) {
-    if (!IsAnnouncement(line)) return Break("posted a line that is no announcement: " + line);
+    if (!IsAnnouncement(line) && !TypedAmidEdits())
+      return Break("posted a line that is no announcement: " + line);
     if (desktop.Now() < reliableFrom_ || nested_) return;
     const auto track = TrackOf(line);
     const bool muted = line == StatusAnnouncement(PlayerStatus::Muted);
@@ -331,7 +336,7 @@ class World : public SimPlayer {
     client.Program().SetAnswerDelay(0.0);
     client.Program().BusyUntil(desktop.Now());
     desktop.Advance(10 * ClientProgram::kGiveUp);
-    if (quitAt_ < safeFrom_) return CheckSettings();
+    if (quitAt_ < safeFrom_ || TypedAmidEdits()) return CheckSettings();
     for (Window room : rooms_) {
       const Window input = client.ChatInput(room);
       std::string draft;

@@ -7,9 +7,7 @@
 
 #include <atomic>
 #include <chrono>
-#include <climits>
 #include <optional>
-#include <type_traits>
 
 #include "chathost/chat_room.h"
 #include "chathost/chat_sender.h"
@@ -63,13 +61,6 @@ TEST_F(ChatHost, NothingLandsWithoutARoomOrAnInput) {
     SendChat(host, kAnnouncement);
     EXPECT_EQ(standin.Log(), "") << "children: " << win32::WideToUtf8(children);
   }
-}
-
-TEST_F(ChatHost, WithoutAClientNothingIsSentAndTheAnswersAreNeutral) {
-  ASSERT_EQ(windows.FindTopLevel(classes::kFrame), kNoWindow);
-  SendChat(host, kAnnouncement);
-  EXPECT_EQ(HostScreenName(host), "None");
-  EXPECT_EQ(HostVersion(windows), "9");
 }
 
 TEST_F(ChatHost, UnsentTextGoesBackIntoTheInput) {
@@ -230,49 +221,6 @@ TEST_F(ChatHostInProcess, TheTranscriptShowsTheLinesFontsColoursAndBoldNotTheirT
   EXPECT_NE(Face(plain), "Arial");
   EXPECT_FALSE(Bold(plain));
   EXPECT_TRUE(AutoColour(plain));
-}
-
-// A window that holds a short text but claims nearly INT_MAX characters.
-template <typename Char>
-LRESULT CALLBACK ClaimsIntMax(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_GETTEXTLENGTH) return INT_MAX;
-  if constexpr (std::is_same_v<Char, wchar_t>) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  } else {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-}
-
-TEST_F(ChatHost, AWindowClaimingNearlyIntMaxCharactersIsNeverReadWhole) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSA ansiClass{};
-  ansiClass.lpfnWndProc = ClaimsIntMax<char>;
-  ansiClass.hInstance = instance;
-  ansiClass.lpszClassName = "ClaimsIntMaxA";
-  WNDCLASSW wideClass{};
-  wideClass.lpfnWndProc = ClaimsIntMax<wchar_t>;
-  wideClass.hInstance = instance;
-  wideClass.lpszClassName = L"ClaimsIntMaxW";
-  ASSERT_TRUE(RegisterClassA(&ansiClass));
-  ASSERT_TRUE(RegisterClassW(&wideClass));
-  const HWND ansi = CreateWindowExA(0, "ClaimsIntMaxA", "Welcome, kelvor!", 0, 0, 0, 0, 0,
-                                    HWND_MESSAGE, nullptr, instance, nullptr);
-  const HWND wide = CreateWindowExW(0, L"ClaimsIntMaxW", L"Welcome, kelvor!", 0, 0, 0, 0, 0,
-                                    HWND_MESSAGE, nullptr, instance, nullptr);
-  ASSERT_FALSE(IsWindowUnicode(ansi));
-  ASSERT_TRUE(IsWindowUnicode(wide));
-
-  for (const HWND claimer : {ansi, wide}) {
-    const auto window = reinterpret_cast<Window>(claimer);
-    // As the user's text it cannot be read whole, so it is left alone.
-    EXPECT_EQ(windows.UserText(window), std::nullopt);
-    EXPECT_EQ(ReadWindowText(windows, window), "Welcome, kelvor!");
-  }
-
-  DestroyWindow(ansi);
-  DestroyWindow(wide);
-  UnregisterClassA("ClaimsIntMaxA", instance);
-  UnregisterClassW(L"ClaimsIntMaxW", instance);
 }
 
 }  // namespace

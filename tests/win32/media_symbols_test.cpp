@@ -14,26 +14,12 @@
 #include "platform/win32/gdi_fonts.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_player_form.h"
+#include "tests/contracts/noted_events.h"
 #include "tests/win32/window_capture.h"
 #include "tests/win32/wine_tray.h"
 
 namespace jukett::testing {
 namespace {
-
-class IgnoredEvents : public FormEvents {
- public:
-  void Load() override {}
-  void Unload() override {}
-  void Paint() override {}
-  void MouseDown(Control, const Pointer&) override {}
-  void MouseMove(Control, const Pointer&) override {}
-  void Click(Control) override {}
-  void DblClick(Control) override {}
-  void Change(Control) override {}
-  void TaskbarCreated() override {}
-  void MediaKeyPressed(MediaKey) override {}
-  void StartedAgain() override {}
-};
 
 constexpr Control kButtons[] = {Control::lbback, Control::lbstop, Control::lbplay, Control::lbpause,
                                 Control::lbfoward};
@@ -82,7 +68,7 @@ std::vector<bool> FontInk(const ControlLayout& layout, const RECT& place, HFONT 
 TEST(MediaSymbols, TheButtonsNeverShowTheSymbolFontsOwnCharacters) {
   if (!UnderWine()) GTEST_SKIP() << "Windows has the whole face, whose own symbols are right";
   SetProcessDPIAware();
-  IgnoredEvents events;
+  NotedEvents events;
   win32::Win32PlayerForm form{events};
   ASSERT_TRUE(form.Create());
   form.Show();

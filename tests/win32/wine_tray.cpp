@@ -24,22 +24,10 @@ Function WineExport(const char* name) {
       reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32"), name)));
 }
 
+// By TrayClick, in its order.
 const wchar_t* ClickName(TrayClick click) {
-  switch (click) {
-    case TrayClick::Left:
-      return L"left";
-    case TrayClick::Right:
-      return L"right";
-    case TrayClick::Double:
-      return L"double";
-    case TrayClick::Move:
-      return L"move";
-    case TrayClick::Press:
-      return L"press";
-    case TrayClick::Release:
-      return L"release";
-  }
-  return L"move";
+  constexpr const wchar_t* kNames[] = {L"left", L"right", L"double", L"move", L"press", L"release"};
+  return kNames[static_cast<int>(click)];
 }
 
 bool FileExists(const std::wstring& path) {
@@ -93,7 +81,7 @@ class RemoteBuffer {
 };
 
 // Texts of every tool of one tooltip control in `process`.
-void CollectTips(HWND tooltip, HANDLE process, std::vector<std::wstring>& tips) {
+void CollectTips(HWND tooltip, HANDLE process, std::vector<std::string>& tips) {
   constexpr SIZE_T kTextOffset = 1024;
   constexpr SIZE_T kTextChars = 1024;  // the control's own limit for a tip
   RemoteBuffer remote(process, kTextOffset + kTextChars * sizeof(wchar_t));
@@ -119,14 +107,14 @@ void CollectTips(HWND tooltip, HANDLE process, std::vector<std::wstring>& tips) 
                         reinterpret_cast<LPARAM>(remote.Address()), SMTO_BLOCK, 2000, &ignored);
     remote.Read(kTextOffset, text.data(), kTextChars * sizeof(wchar_t));
     text.resize(wcsnlen(text.c_str(), kTextChars));
-    tips.push_back(text);
+    tips.push_back(win32::WideToUtf8(text));
   }
 }
 
 }  // namespace
 
-std::vector<std::wstring> WineTrayTips() {
-  std::vector<std::wstring> tips;
+std::vector<std::string> WineTrayTips() {
+  std::vector<std::string> tips;
   HWND tray = FindWindowW(kWineTrayClass, kWineTrayTitle);
   DWORD trayProcess = 0;
   if (!tray || !GetWindowThreadProcessId(tray, &trayProcess)) return tips;

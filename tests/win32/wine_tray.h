@@ -22,9 +22,9 @@ HWND VisibleWineTray();
 // How many icons the shown tray window holds.
 int WineTrayIconCount();
 
-// The tips Wine's tray holds for its icons, read out of the tray's own
-// process (its tooltip control keeps them there).
-std::vector<std::wstring> WineTrayTips();
+// The tips Wine's tray holds for its icons, in UTF-8, read out of the tray's
+// own process (its tooltip control keeps them there).
+std::vector<std::string> WineTrayTips();
 
 // A press or a release alone is half of a left click.
 enum class TrayClick { Left, Right, Double, Move, Press, Release };
