@@ -1,8 +1,10 @@
 // The player window's contract against the simulated window.
 #include "tests/contracts/player_form_contract.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/sim/sim_player_form.h"
 
