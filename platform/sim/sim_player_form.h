@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ports/player_form.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_screen.h"
+#include "ports/player_form.h"
 
 namespace jukett::sim {
 
@@ -15,7 +15,9 @@ namespace jukett::sim {
 // creates them, a position in whole pixels of the screen, and the two lists
 // reading the simulated file system. Setting the folder list's path raises
 // its Change event and unloading raises Unload, both synchronously, as the
-// real window does.
+// real window does. The user's input comes as the window would take it:
+// pointer events go to the control under the pointer, or to the one pressed
+// while a button is held.
 class SimPlayerForm : public PlayerForm {
  public:
   SimPlayerForm(SimScreen& screen, SimFileSystem& files, std::string initialDirectory);
@@ -31,11 +33,24 @@ class SimPlayerForm : public PlayerForm {
   using Landing = std::function<int(int from, int asked)>;
   void SetLanding(Landing horizontal, Landing vertical);
 
+  // The user's input, at a point of the window in twips; `button` is one of
+  // the pointer's buttons (1 left, 2 right, 4 middle).
+  void PointerMove(float x, float y);
+  void PointerPress(float x, float y, int button);
+  void PointerRelease(float x, float y, int button);
+  // A left double-click: on the file list its double-click, elsewhere two
+  // clicks (the window takes no double-clicks of its own).
+  void PointerDoubleClick(float x, float y);
+  // Return or a double-click on the directory list's row of `folder`: one
+  // inside the folder shown, or the folder shown.
+  void OpenDirRow(std::string_view folder);
   // The shell's report of a mouse message on the window's tray icon: a
   // pointer move of the window marked as the icon's, whose x in pixels is
   // the message and whose buttons are the icon's id, as the real window
   // reads it.
   void TrayIconReport(std::uint32_t id, std::uint32_t message);
+  // The system asks the window to close.
+  void Close() { Unload(); }
 
   // Observation.
   int LeftPixel() const { return leftPixel_; }
@@ -61,7 +76,7 @@ class SimPlayerForm : public PlayerForm {
   void Hide() override { visible_ = false; }
   void MakeTopmost() override { topmost_ = true; }
   void BringToForeground() override { ++foregroundCount_; }
-  Window Handle() override { return kHandle; }
+  Window Handle() override { return unloaded_ ? kNoWindow : kHandle; }
   std::uintptr_t IconHandle() override { return kIcon; }
   int ScaleMode() override { return kScaleTwips; }
   void Unload() override;
@@ -74,6 +89,8 @@ class SimPlayerForm : public PlayerForm {
   void SetSelectedIndex(int index) override;
   std::string SelectedFileName() override;
   std::string DirPath() override { return dirPath_; }
+  // The file list's rows, in twips.
+  static constexpr float kRowHeight = 210;
   void SetDirPath(std::string_view path) override;
 
   static constexpr Window kHandle = 0x1234;
@@ -100,6 +117,13 @@ class SimPlayerForm : public PlayerForm {
   std::string dirPath_;
   std::vector<std::string> files_;
   int selected_ = -1;
+  int held_ = 0;  // the pointer's buttons held down
+  Control pressed_ = Control::Form;
+  bool unloaded_ = false;
+
+  Control ControlAt(float x, float y) const;
+  Pointer PointerAt(Control control, float x, float y) const;
+  void SelectRowAt(float y);
 };
 
 }  // namespace jukett::sim

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "player/form_layout.h"
 #include "ports/player_form.h"
 
 namespace jukett::testing {
@@ -16,6 +17,14 @@ class NotedEvents : public FormEvents {
     std::string what;
     Control control;
     Pointer pointer;
+    // "MouseDown Label1 180,60 1": the position in whole twips and the
+    // buttons held; a tray icon's report ends in " tray".
+    std::string Text() const {
+      return what + " " + std::string(LayoutOf(control).name) + " " +
+             std::to_string(static_cast<int>(pointer.x)) + "," +
+             std::to_string(static_cast<int>(pointer.y)) + " " + std::to_string(pointer.buttons) +
+             (pointer.trayIcon ? " tray" : "");
+    }
   };
 
   void Load() override { Note("Load", Control::Form); }
@@ -39,6 +48,17 @@ class NotedEvents : public FormEvents {
     int count = 0;
     for (const Event& event : events) count += event.what == what;
     return count;
+  }
+  std::string Last() const { return events.empty() ? "" : events.back().Text(); }
+  // "what control" of each event from `from` on but the pointer's moves.
+  std::vector<std::string> Since(std::size_t from) const {
+    std::vector<std::string> seen;
+    for (std::size_t i = from; i < events.size(); ++i) {
+      if (events[i].what != "MouseMove") {
+        seen.push_back(events[i].what + " " + std::string(LayoutOf(events[i].control).name));
+      }
+    }
+    return seen;
   }
 
   std::vector<Event> events;

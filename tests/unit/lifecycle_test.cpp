@@ -62,7 +62,7 @@ TEST_F(Lifecycle, AStoredFolderThatIsUnavailableStaysStoredUntilTheUserOpensOne)
 
   frm.Load();
   form.SetDirPath("C:\\Music\\Empty");
-  EXPECT_TRUE(Ends([&] { form.Unload(); }));
+  EXPECT_TRUE(Ends([&] { frm.Unload(); })) << "the next start's window, which unloads once";
   EXPECT_EQ(StoredFolder(), "C:\\Music\\Empty");
 }
 

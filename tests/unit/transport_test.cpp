@@ -20,10 +20,6 @@ class Transport : public PlayerTest {
   }
 };
 
-TEST_F(Transport, TheListShowsOnlyMp3FilesSortedWithoutRegardToCase) {
-  EXPECT_EQ(form.ListedFiles(), (Commands{"A Song.MP3", "b side.mp3", "Zed.mp3"}));
-}
-
 TEST_F(Transport, PlayJoinsWithABackslashAndAnnouncesAfterThePlayCommand) {
   Select(1);
   frm.Click(Control::lbplay);
