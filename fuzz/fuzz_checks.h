@@ -2,7 +2,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
+
+#include "platform/sim/sim_code_page.h"
 
 namespace jukett::fuzz {
 
@@ -18,6 +21,13 @@ inline void Require(bool holds, const char* property) {
 // hold none.
 inline bool IsOneLine(std::string_view line) {
   return line.find_first_of("\r\n") == std::string_view::npos;
+}
+
+// Another program's text as the player reads it: in the code page, where a
+// character it lacks is "?", and at most `units` of the code page's units.
+inline std::string AsReadInTheCodePage(std::string_view text,
+                                       std::size_t units = std::string::npos) {
+  return sim::AnsiToUtf8(sim::Utf8ToAnsi(text).substr(0, units));
 }
 
 }  // namespace jukett::fuzz

@@ -22,7 +22,7 @@ namespace {
 using jukett::fuzz::Require;
 
 constexpr std::size_t kMostItems = 64;
-// An item's text is read into a buffer of 100 characters, its end included.
+// An item's text is read into a buffer of 100 units, its end included.
 constexpr std::size_t kItemTextSeen = 99;
 
 struct Marker {
@@ -61,7 +61,8 @@ DropDowns Menus(std::string_view input) {
 std::vector<std::string_view> VersionsShown(std::string_view item) {
   std::vector<std::string_view> versions;
   for (const auto& marker : kMarkers) {
-    if (jukett::ContainsIgnoringCase(item.substr(0, kItemTextSeen), marker.text)) {
+    if (jukett::ContainsIgnoringCase(jukett::fuzz::AsReadInTheCodePage(item, kItemTextSeen),
+                                     marker.text)) {
       versions.push_back(marker.version);
     }
   }

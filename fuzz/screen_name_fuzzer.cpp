@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@
 
 namespace {
 
+using jukett::fuzz::AsReadInTheCodePage;
 using jukett::fuzz::IsOneLine;
 using jukett::fuzz::Require;
 
@@ -38,7 +40,7 @@ std::vector<std::string> Captions(std::string_view input) {
 }
 
 bool Greets(std::string_view caption) {
-  return jukett::ContainsIgnoringCase(caption.substr(0, kCaptionSeen), "Welcome,");
+  return jukett::ContainsIgnoringCase(AsReadInTheCodePage(caption, kCaptionSeen), "Welcome,");
 }
 
 bool SentAnything(const jukett::sim::SimDesktop& desktop) {
@@ -63,16 +65,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string name = jukett::HostScreenName(host);
   Require(!SentAnything(desktop), "reading the screen name sends nothing");
 
-  const std::string* welcome = nullptr;
+  std::optional<std::string> welcome;
   for (const auto& caption : captions) {
     if (Greets(caption)) {
-      welcome = &caption;
+      welcome = AsReadInTheCodePage(caption);
       break;
     }
   }
   // "Welcome," and a blank are skipped unread; the name runs to the first "!".
   constexpr std::size_t kGreeting = 9;
-  const auto bang = welcome == nullptr ? std::string::npos : welcome->find('!');
+  const auto bang = !welcome ? std::string::npos : welcome->find('!');
   if (bang == std::string::npos || bang <= kGreeting) {
     Require(name == "None", "without a name before a \"!\" the name is None");
   } else {
