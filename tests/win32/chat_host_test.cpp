@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <richedit.h>
 
-#include <atomic>
 #include <chrono>
 #include <optional>
 
@@ -15,7 +14,6 @@
 #include "chathost/host_identity.h"
 #include "chathost/window_text.h"
 #include "platform/win32/ansi_text.h"
-#include "platform/win32/bounded_send.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_host_windows.h"
 #include "tests/win32/chat_host_fixture.h"
@@ -127,7 +125,8 @@ TEST_F(ChatHost, HungClientCostsOneTimeoutThenNothing) {
 }
 
 // This Wine cannot read another process's menus, so the menus are read from
-// the stand-in's window tree built inside this process.
+// the stand-in's window tree built inside this process. The version each
+// menu gives: HostVersionFromMenus; how menus read: HostWindowsContract.
 class ChatHostInProcess : public ChatHost {
  protected:
   bool Start(const std::vector<std::wstring>& arguments) {
@@ -139,27 +138,6 @@ class ChatHostInProcess : public ChatHost {
 
   std::optional<StandinHost> standin;
 };
-
-TEST_F(ChatHostInProcess, VersionFromTheMenus) {
-  struct Case {
-    std::vector<std::wstring> options;
-    std::string version;
-  };
-  const Case cases[] = {
-      {{L"--version", L"4"}, "4"},
-      {{L"--version", L"6"}, "5"},
-      {{L"--version", L"5", L"--version-case", L"upper"}, "5"},
-      {{L"--version", L"7", L"--version-case", L"lower"}, "7"},
-      {{L"--version", L"8"}, "8"},
-      {{L"--version", L"none"}, "9"},
-      {{L"--menu-item", L"What's &New in AOL 7.0"}, "9"},
-  };
-  for (const Case& c : cases) {
-    ASSERT_TRUE(Start(c.options));
-    EXPECT_EQ(HostVersion(windows), c.version);
-    standin.reset();
-  }
-}
 
 TEST_F(ChatHostInProcess, VersionFiveTypesIntoTheFirstInputAndKeepsTheSecond) {
   const std::wstring log = NewScratchFolder() + L"posted.log";

@@ -91,13 +91,6 @@ TEST_F(SettingsFile, WrittenHereIsReadBackByAnotherProcess) {
 
   WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "C:\\", file);
   EXPECT_EQ(ProbeRead(), "C:\\");
-
-  // The file turns Unicode for this one, and stays so.
-  const std::string beetle = "C:\\\xD0\x96\xD1\x83\xD0\xBA";  // "Жук"
-  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, beetle, file);
-  EXPECT_EQ(ProbeRead(), beetle);
-  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "D:\\Plain", file);
-  EXPECT_EQ(ProbeRead(), "D:\\Plain");
 }
 
 TEST_F(SettingsFile, LongFoldersComeBackWholeBothWays) {
