@@ -21,8 +21,9 @@ class Win32ScreenWorld {
   DesktopLayout Layout() {
     const char* dpi = std::getenv("JUKETT_EXPECT_DPI");
     const char* side = std::getenv("JUKETT_SECOND_MONITOR");
-    return {1024, 768, dpi ? std::atoi(dpi) : 96,
-            side && *side ? std::optional(std::string(side) == "left" ? -1024 : 1024) : std::nullopt};
+    std::optional<int> secondLeft;
+    if (side && *side) secondLeft = std::string(side) == "left" ? -1024 : 1024;
+    return {1024, 768, dpi ? std::atoi(dpi) : 96, secondLeft};
   }
 
  private:
