@@ -63,6 +63,8 @@ TYPED_TEST_P(PlayerFormContract, PlaceAndSizeReadBackInTwipsAsWritten) {
   form.SetTop(3000);
   EXPECT_EQ(form.Left(), 1500);
   EXPECT_EQ(form.Top(), 3000);
+  form.SetLeft(-1500);  // on a monitor left of the primary
+  EXPECT_EQ(form.Left(), -1500);
   form.SetLeft(1500 + 10);
   form.SetTop(3000 - 10);
   EXPECT_EQ(form.Left(), 1500 + step);

@@ -1,11 +1,11 @@
 // The chat sender and host identity driving the real user32 adapters against
-// the stand-in host, in its own process where Wine allows it.
+// the stand-in host, in its own process where Wine allows it. Which text goes
+// back into the input, and which name a caption gives: ChatSending, ScreenName.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 #include <richedit.h>
 
-#include <atomic>
 #include <chrono>
 #include <optional>
 
@@ -15,7 +15,6 @@
 #include "chathost/host_identity.h"
 #include "chathost/window_text.h"
 #include "platform/win32/ansi_text.h"
-#include "platform/win32/bounded_send.h"
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_host_windows.h"
 #include "tests/win32/chat_host_fixture.h"
@@ -63,40 +62,6 @@ TEST_F(ChatHost, NothingLandsWithoutARoomOrAnInput) {
   }
 }
 
-TEST_F(ChatHost, UnsentTextGoesBackIntoTheInput) {
-  struct Case {
-    const wchar_t* typed;
-    std::string left;
-  };
-  for (const Case& c : {Case{L"hi Chat Input", "hi "}, Case{L"Chat Input", ""},
-                        Case{L"half a sentence", "half a sentence"}}) {
-    StandinProcess standin({L"--input-text", c.typed});
-    ASSERT_TRUE(standin.Ready());
-    SendChat(host, "line");
-    EXPECT_EQ(standin.LogOfLines(1), "line\n");
-    EXPECT_EQ(ReadWindowText(windows, FirstInput()), c.left);
-  }
-}
-
-TEST_F(ChatHost, ScreenNameFromTheWelcomeCaption) {
-  struct Case {
-    std::vector<std::wstring> options;
-    std::string name;
-  };
-  const Case cases[] = {
-      {{L"--screen-name", L"dj kelvor"}, "dj kelvor"},
-      {{L"--welcome-caption", L"WELCOME, BOB!"}, "BOB"},
-      {{L"--children", L"room,other,welcome", L"--screen-name", L"kelvor"}, "kelvor"},
-      {{L"--children", L"room"}, "None"},
-      {{L"--welcome-caption", L"Welcome, !"}, "None"},
-  };
-  for (const Case& c : cases) {
-    StandinProcess standin(c.options);
-    ASSERT_TRUE(standin.Ready());
-    EXPECT_EQ(HostScreenName(host), c.name);
-  }
-}
-
 // Every announcement goes to the room through helper threads of its own; a
 // session's worth of them, started and ended back to back, must all land
 // and leave the program standing.
@@ -127,7 +92,8 @@ TEST_F(ChatHost, HungClientCostsOneTimeoutThenNothing) {
 }
 
 // This Wine cannot read another process's menus, so the menus are read from
-// the stand-in's window tree built inside this process.
+// the stand-in's window tree built inside this process. The version each
+// menu gives: HostVersionFromMenus; how menus read: HostWindowsContract.
 class ChatHostInProcess : public ChatHost {
  protected:
   bool Start(const std::vector<std::wstring>& arguments) {
@@ -139,27 +105,6 @@ class ChatHostInProcess : public ChatHost {
 
   std::optional<StandinHost> standin;
 };
-
-TEST_F(ChatHostInProcess, VersionFromTheMenus) {
-  struct Case {
-    std::vector<std::wstring> options;
-    std::string version;
-  };
-  const Case cases[] = {
-      {{L"--version", L"4"}, "4"},
-      {{L"--version", L"6"}, "5"},
-      {{L"--version", L"5", L"--version-case", L"upper"}, "5"},
-      {{L"--version", L"7", L"--version-case", L"lower"}, "7"},
-      {{L"--version", L"8"}, "8"},
-      {{L"--version", L"none"}, "9"},
-      {{L"--menu-item", L"What's &New in AOL 7.0"}, "9"},
-  };
-  for (const Case& c : cases) {
-    ASSERT_TRUE(Start(c.options));
-    EXPECT_EQ(HostVersion(windows), c.version);
-    standin.reset();
-  }
-}
 
 TEST_F(ChatHostInProcess, VersionFiveTypesIntoTheFirstInputAndKeepsTheSecond) {
   const std::wstring log = NewScratchFolder() + L"posted.log";

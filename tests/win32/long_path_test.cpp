@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -184,6 +187,10 @@ TEST(LongPaths, AFolderRestoredFromItsShortFormShowsItsLongNameAndPlaysFromIt) {
     EXPECT_TRUE(first.Quit());
     const std::string stored = Stored(first, program);
     ASSERT_NE(stored, WideToUtf8(beetle)) << "stored by its short form";
+    // Whose letters the code page holds, so the file stays 8-bit.
+    std::ifstream file(std::filesystem::path(program + L"\\jukettzrv.ini"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
+              "[juKett ZRV]\r\npath=" + stored + "\r\n");
   }
 
   Player second(program);

@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "platform/win32/ansi_text.h"
-#include "platform/win32/win32_media_control.h"
 #include "platform/win32/win32_profile_files.h"
 #include "playback/settings.h"
 
@@ -70,12 +68,6 @@ class SettingsFile : public ::testing::Test {
                  .rdbuf();
     return value.str();
   }
-  std::wstring Ini() const { return folder + L"\\jukettzrv.ini"; }
-  std::string Bytes() const {
-    std::ostringstream bytes;
-    bytes << std::ifstream(std::filesystem::path(Ini()), std::ios::binary).rdbuf();
-    return bytes.str();
-  }
 
   std::wstring folder;
   std::string file;
@@ -91,13 +83,6 @@ TEST_F(SettingsFile, WrittenHereIsReadBackByAnotherProcess) {
 
   WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "C:\\", file);
   EXPECT_EQ(ProbeRead(), "C:\\");
-
-  // The file turns Unicode for this one, and stays so.
-  const std::string beetle = "C:\\\xD0\x96\xD1\x83\xD0\xBA";  // "Жук"
-  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, beetle, file);
-  EXPECT_EQ(ProbeRead(), beetle);
-  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, "D:\\Plain", file);
-  EXPECT_EQ(ProbeRead(), "D:\\Plain");
 }
 
 TEST_F(SettingsFile, LongFoldersComeBackWholeBothWays) {
@@ -109,24 +94,6 @@ TEST_F(SettingsFile, LongFoldersComeBackWholeBothWays) {
   std::ofstream(std::filesystem::path(folder + L"\\to-write.txt"), std::ios::binary) << other;
   ASSERT_TRUE(RunProbe(L"write"));
   EXPECT_EQ(ReadSetting(profiles, kSettingsSection, kSettingsPathKey, file), other);
-}
-
-TEST_F(SettingsFile, AFolderTheCodePageCannotNameIsStoredByItsShortForm) {
-  // The test's own folder already has a name the code page lacks.
-  const std::wstring beetle = folder + L"\\\u0416\u0443\u043a music";
-  ASSERT_TRUE(CreateDirectoryW(beetle.c_str(), nullptr));
-  win32::Win32MediaControl media;
-  const std::string stored = FolderAsStored(profiles, media, win32::WideToUtf8(beetle), file);
-  WriteSetting(profiles, kSettingsSection, kSettingsPathKey, stored, file);
-  const std::string readBack = ProbeRead();
-  std::wstring named(32768, L'\0');
-  named.resize(GetLongPathNameW(win32::Utf8ToWide(readBack).c_str(), named.data(),
-                                static_cast<DWORD>(named.size())));
-  RemoveDirectoryW(beetle.c_str());
-
-  EXPECT_EQ(Bytes(), "[juKett ZRV]\r\npath=" + stored + "\r\n") << "the file stays 8-bit";
-  EXPECT_TRUE(std::all_of(stored.begin(), stored.end(), [](char c) { return c > 0; })) << stored;
-  EXPECT_TRUE(named == beetle) << "the value read back names the same folder: " << readBack;
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_player_form.h"
 #include "platform/win32/win32_tray.h"
 #include "tests/contracts/tray_contract.h"
+#include "tests/win32/player_window_fixture.h"
 #include "tests/win32/wine_tray.h"
 
 namespace jukett::testing {
@@ -25,15 +25,9 @@ HICON ProgramIcon(int size) {
 // The real player window, hidden as in the tray, and Wine's own tray on the
 // test's virtual display; Windows' taskbar has no icon windows to count or
 // click from here.
-class Win32TrayWorld {
+class Win32TrayWorld : public PlayerWindowWorld {
  public:
-  Win32TrayWorld() {
-    SetProcessDPIAware();
-    if (!form.Create()) ADD_FAILURE() << "no window";
-  }
   Tray& Port() { return tray; }
-  PlayerForm& Form() { return form; }
-  float TwipsPerPixel() { return form.TwipsPerPixel(); }
   bool CanClick() { return UnderWine(); }
   bool Click(TrayIconClick click) {
     constexpr TrayClick kClicks[] = {TrayClick::Left, TrayClick::Right, TrayClick::Double};
@@ -50,8 +44,6 @@ class Win32TrayWorld {
   }
   void Settle() { PumpMessages(300); }
 
-  NotedEvents events;
-  win32::Win32PlayerForm form{events};
   win32::Win32Tray tray;
 };
 

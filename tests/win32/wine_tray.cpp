@@ -26,7 +26,7 @@ Function WineExport(const char* name) {
 
 // By TrayClick, in its order.
 const wchar_t* ClickName(TrayClick click) {
-  constexpr const wchar_t* kNames[] = {L"left", L"right", L"double", L"move", L"press", L"release"};
+  constexpr const wchar_t* kNames[] = {L"left", L"right", L"double"};
   return kNames[static_cast<int>(click)];
 }
 

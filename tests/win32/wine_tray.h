@@ -26,8 +26,7 @@ int WineTrayIconCount();
 // own process (its tooltip control keeps them there).
 std::vector<std::string> WineTrayTips();
 
-// A press or a release alone is half of a left click.
-enum class TrayClick { Left, Right, Double, Move, Press, Release };
+enum class TrayClick { Left, Right, Double };
 
 // Clicks the tray's icon number `index` (0: the first added) with real X
 // pointer input, through tools/wine-tray-click.sh, and waits until the click
