@@ -4,6 +4,8 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/sim/sim_code_page.h"
+
 namespace jukett::sim {
 namespace {
 
@@ -20,17 +22,6 @@ enum Group : std::uint32_t { kPunctuation = 1, kDigit, kLetter, kOtherScript };
 
 std::uint32_t Primary(Group group, char32_t value) { return group << 21 | value; }
 
-// The next code point of `text` from `at`; a stray byte stands for itself.
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at++]);
-  const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-  char32_t point = more == 0 ? lead : lead & (0x3F >> more);
-  for (int i = 0; i < more && at < text.size(); ++i) {
-    point = point << 6 | (static_cast<unsigned char>(text[at++]) & 0x3F);
-  }
-  return point;
-}
-
 // The base letter of a Latin-1 letter with an accent (lower case); 0 for
 // anything else.
 char BaseLetter(char32_t lower) {
@@ -45,8 +36,7 @@ Weights WeightsOf(std::string_view name) {
     weights.accents.push_back(accent);
     weights.upperCase.push_back(upper);
   };
-  for (std::size_t at = 0; at < name.size();) {
-    const char32_t point = NextCodePoint(name, at);
+  for (const char32_t point : CodePoints(name)) {
     const bool upper = (point >= 'A' && point <= 'Z') || (point >= 0xC0 && point <= 0xDE);
     const char32_t lower = upper && point != 0xD7 ? point + 0x20 : point;
     if (point == '-' || point == '\'') {

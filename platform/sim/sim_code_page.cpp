@@ -17,34 +17,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// Code points of a UTF-8 text; a malformed sequence counts as one U+FFFD.
-std::vector<char32_t> Decode(std::string_view utf8) {
-  std::vector<char32_t> out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int length = lead < 0x80           ? 1
-                       : (lead >> 5) == 0x6  ? 2
-                       : (lead >> 4) == 0xE  ? 3
-                       : (lead >> 3) == 0x1E ? 4
-                                             : 0;
-    if (length == 0 || i + length > utf8.size()) {
-      out.push_back(kReplacement);
-      ++i;
-      continue;
-    }
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    bool wellFormed = true;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + k]);
-      wellFormed = wellFormed && (next & 0xC0) == 0x80;
-      code = (code << 6) | (next & 0x3F);
-    }
-    out.push_back(wellFormed ? code : kReplacement);
-    i += wellFormed ? length : 1;
-  }
-  return out;
-}
-
 void Encode(char32_t code, std::string& out) {
   if (code < 0x80) {
     out += static_cast<char>(code);
@@ -77,9 +49,36 @@ char ToAnsiByte(char32_t code) {
 
 }  // namespace
 
+std::vector<char32_t> CodePoints(std::string_view utf8) {
+  std::vector<char32_t> out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int length = lead < 0x80           ? 1
+                       : (lead >> 5) == 0x6  ? 2
+                       : (lead >> 4) == 0xE  ? 3
+                       : (lead >> 3) == 0x1E ? 4
+                                             : 0;
+    if (length == 0 || i + length > utf8.size()) {
+      out.push_back(kReplacement);
+      ++i;
+      continue;
+    }
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    bool wellFormed = true;
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + k]);
+      wellFormed = wellFormed && (next & 0xC0) == 0x80;
+      code = (code << 6) | (next & 0x3F);
+    }
+    out.push_back(wellFormed ? code : kReplacement);
+    i += wellFormed ? length : 1;
+  }
+  return out;
+}
+
 std::string Utf8ToAnsi(std::string_view utf8) {
   std::string out;
-  for (char32_t code : Decode(utf8)) out += ToAnsiByte(code);
+  for (char32_t code : CodePoints(utf8)) out += ToAnsiByte(code);
   return out;
 }
 
@@ -97,7 +96,7 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
     out += static_cast<char>(value & 0xFF);
     out += static_cast<char>(value >> 8);
   };
-  for (char32_t code : Decode(utf8)) {
+  for (char32_t code : CodePoints(utf8)) {
     if (code >= 0x10000) {
       unit(0xD800 + ((code - 0x10000) >> 10));
       unit(0xDC00 + ((code - 0x10000) & 0x3FF));

@@ -2,8 +2,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jukett::sim {
+
+// The code points of a UTF-8 text; a malformed sequence counts as one U+FFFD.
+std::vector<char32_t> CodePoints(std::string_view utf8);
 
 // The texts of an 8-bit file as the system of a Western European Windows
 // writes them: the ANSI code page 1252. A character the code page lacks

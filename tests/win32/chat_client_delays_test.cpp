@@ -12,6 +12,7 @@
 #include "chathost/chat_sender.h"
 #include "platform/win32/ansi_text.h"
 #include "tests/win32/chat_host_fixture.h"
+#include "tests/win32/child_process.h"
 #include "tests/win32/standin_process.h"
 
 namespace jukett::testing {
@@ -34,18 +35,7 @@ std::string InputTextOnce(HostWindows& windows, Window input, const std::string&
 bool AnnounceAndEnd(const std::wstring& how, const std::vector<std::wstring>& lines) {
   std::wstring commandLine = L"\"" + ProgramFolder() + L"chat_end_probe.exe\" " + how;
   for (const std::wstring& line : lines) commandLine += L" \"" + line + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return false;
-  }
-  const bool ended = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
-  if (!ended) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return ended;
+  return RunToEnd(commandLine).has_value();
 }
 
 TEST_F(ChatHost, EndingWhileTheClientIsStillTakingAUnitKeepsTheUsersText) {

@@ -12,6 +12,7 @@
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/win32_profile_files.h"
 #include "playback/settings.h"
+#include "tests/win32/child_process.h"
 
 namespace jukett {
 namespace {
@@ -46,20 +47,7 @@ class SettingsFile : public ::testing::Test {
 
   // Runs the probe as a process of its own and waits for it.
   bool RunProbe(const std::wstring& command) {
-    std::wstring line = L"\"" + Probe() + L"\" " + command;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-      return false;
-    }
-    const bool ended = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return ended && code == 0;
+    return testing::RunToEnd(L"\"" + Probe() + L"\" " + command) == DWORD{0};
   }
   std::string ProbeRead() {
     if (!RunProbe(L"read")) return "<probe failed>";
